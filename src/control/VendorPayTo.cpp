@@ -1,0 +1,153 @@
+#include "control/VendorPayTo.h"
+
+#include <exception>
+
+#include "control/Version.h"
+#include "table/ContactDataText.h"
+#include "view/Layout.h"
+
+namespace xkr {
+namespace {
+
+int defaultButton(const std::string&, const std::string&, int style) {
+    return (style & 0xF) == 4 ? msgbox::yes : msgbox::ok;
+}
+
+}  // namespace
+
+// Marks a call into the control in progress, so that an event raised inside it is not taken
+// for one that the host's event loop delivered.
+class VendorPayTo::CallScope {
+public:
+    explicit CallScope(VendorPayTo& control) : m_depth(control.m_callDepth) { ++m_depth; }
+    ~CallScope() { --m_depth; }
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+    bool outermost() const { return m_depth == 1; }
+
+private:
+    int& m_depth;
+};
+
+// An event routine that the host's event loop raised, and that fails, reaches the host as an
+// EventError naming it; one raised inside the control's own code fails its caller as usual.
+template <typename Routine>
+auto VendorPayTo::eventRoutine(const char* name, Routine routine) {
+    return [this, name, routine](auto&&... args) {
+        CallScope scope(*this);
+        if (!scope.outermost()) {
+            routine(args...);
+            return;
+        }
+        try {
+            routine(args...);
+        } catch (const EventError&) {
+            throw;
+        } catch (const std::exception& error) {
+            throw EventError(name, error.what());
+        }
+    };
+}
+
+VendorPayTo::VendorPayTo()
+    : m_messageBox(defaultButton), m_editor(m_state, m_form, m_messageBox) {
+    m_editor.UserControl_Initialize(componentVersion());
+    wireEvents();
+}
+
+VendorPayTo::~VendorPayTo() { UserControl_Terminate(); }
+
+void VendorPayTo::wireEvents() {
+    PayToEditor& e = m_editor;
+    m_form.lstContacts.onClick = eventRoutine("lstContacts_Click", [&e] { e.lstContacts_Click(); });
+    m_form.lstContacts.onColumnClick = eventRoutine(
+        "lstContacts_ColumnClick", [&e](std::size_t header) { e.lstContacts_ColumnClick(header); });
+    m_form.cboContactCountry.onClick =
+        eventRoutine("cboContactCountry_Click", [&e] { e.cboContactCountry_Click(); });
+    m_form.cboContactType.onClick =
+        eventRoutine("cboContactType_Click", [&e] { e.cboContactType_Click(); });
+    m_form.cmdAdd.onClick = eventRoutine("cmdAdd_Click", [&e] { e.cmdAdd_Click(); });
+    m_form.cmdEdit.onClick = eventRoutine("cmdEdit_Click", [&e] { e.cmdEdit_Click(); });
+    m_form.cmdDelete.onClick = eventRoutine("cmdDelete_Click", [&e] { e.cmdDelete_Click(); });
+    m_form.ChkDefault.onClick = eventRoutine("ChkDefault_Click", [&e] { e.ChkDefault_Click(); });
+    m_form.ChkActive.onValidate =
+        eventRoutine("ChkActive_Validate", [&e](bool& cancel) { e.ChkActive_Validate(cancel); });
+    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
+        m_form.txtContact(i).onValidate = eventRoutine(
+            "txtContact_Validate", [&e, i](bool& cancel) { e.txtContact_Validate(i, cancel); });
+    }
+}
+
+// Traps every failure and reports nothing to the host; hosts that want to know why a load
+// stopped early read loadStatus().
+void VendorPayTo::LetContactAddress(const std::string& ptContactData,
+                                    const std::string& ptFieldSeparator,
+                                    const std::string& ptRecordSeparator,
+                                    const std::string& ptTableSeparator) {
+    CallScope scope(*this);
+    const LoadResult result = loadContactData(
+        ptContactData, {ptFieldSeparator, ptRecordSeparator, ptTableSeparator}, m_state.table,
+        m_state.separators, m_state.termLookup, m_state.stateLookup);
+    if (result.blank) return;
+    m_loadStatus = result.stopReason;
+    if (result.stopReason.empty()) {
+        try {
+            m_editor.FillLookupLists();
+        } catch (const std::exception& error) {
+            m_loadStatus = error.what();
+        }
+    }
+    // Rebuilt whenever the table was emptied, also after an early stop: the list must never
+    // show an entry whose row is gone, or edits to it would be dropped without a word.
+    if (result.tableEmptied) m_editor.FillContactList();
+}
+
+// Traps nothing: before the first load the table is closed and the call fails.
+std::string VendorPayTo::GetContactAddress() {
+    CallScope scope(*this);
+    if (!m_state.modeFlag) return {};
+    return exportChangedRows(m_state.table, m_state.separators.field,
+                             m_state.separators.record);
+}
+
+// Traps nothing; the two members are stored before any control is touched.
+void VendorPayTo::LetVendorIDNMode(std::int32_t plVendorID, bool tbMode) {
+    CallScope scope(*this);
+    m_state.modeFlag = tbMode;
+    m_state.vendorId = plVendorID;
+    if (tbMode) {
+        m_form.cmdAdd.setEnabled(true);
+    } else {
+        m_editor.SetEditMode(false, false);
+        m_form.cmdAdd.setEnabled(false);
+    }
+}
+
+// Answers from the list, which also carries primary marks not yet saved into the table.
+std::string VendorPayTo::ChangedDefault() {
+    CallScope scope(*this);
+    if (m_state.primaryChangeMarker != "Changed") return m_state.primaryChangeMarker;
+    const ListView& list = m_form.lstContacts;
+    const std::size_t count = list.itemCount();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (list.column(i, 15) == "-1") return std::string(list.itemText(i));
+    }
+    return {};
+}
+
+void VendorPayTo::setMessageBox(MessageBoxFunction messageBox) {
+    m_messageBox = messageBox ? std::move(messageBox) : MessageBoxFunction(defaultButton);
+}
+
+std::size_t VendorPayTo::memoryBytes() const {
+    return m_state.table.memoryBytes() + m_form.lstContacts.memoryBytes();
+}
+
+void VendorPayTo::UserControl_Terminate() noexcept {
+    try {
+        if (m_state.table.state() == PayToTable::stateOpen) m_state.table.close();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace xkr

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table/Lookup.h"
+#include "table/PayToTable.h"
+
+namespace xkr {
+
+struct Separators {
+    std::string field;
+    std::string record;
+    std::string table;
+};
+
+// Limits of a loaded text: the loops over records count with 16-bit integers, and a pay-to
+// record has no field beyond the 21st.
+inline constexpr std::size_t maxRecordsPerTable = 32767;
+inline constexpr std::size_t maxPayToFields = 21;
+
+// Splits at every occurrence of the separator, left to right, without overlap. An empty
+// separator does not split: the text is one piece.
+std::vector<std::string_view> splitAt(std::string_view text, std::string_view separator);
+
+// The complete records of a table: each record ends with the record separator; whatever follows
+// the last one is not a record. The empty text holds none.
+std::vector<std::string_view> splitRecords(std::string_view table, std::string_view separator);
+
+// What a load did, for the control and for hosts that ask why a load stopped.
+struct LoadResult {
+    bool blank = false;         // the text was blank: nothing at all changed
+    bool tableEmptied = false;  // the pay-to table was emptied (and opened when needed)
+    std::string stopReason;     // empty when every step went through
+};
+
+// Loads a contact data text into the table, the separators and the two lookups. Every failure
+// ends the load at that point, keeping what was done, and is reported in the result only.
+LoadResult loadContactData(std::string_view text, const Separators& separators,
+                           PayToTable& table, Separators& keptSeparators, Lookup& termLookup,
+                           Lookup& stateLookup);
+
+// The rows whose change marker holds a text: fields 0 to 19 joined by the field separator,
+// each record followed by the record separator, in table order. Leaves the cursor at the end.
+std::string exportChangedRows(PayToTable& table, std::string_view fieldSeparator,
+                              std::string_view recordSeparator);
+
+}  // namespace xkr

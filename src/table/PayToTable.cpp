@@ -1,0 +1,172 @@
+#include "table/PayToTable.h"
+
+#include "common/Error.h"
+#include "common/Text.h"
+
+namespace xkr {
+
+void PayToTable::appendField(std::string name, std::size_t widthInChars) {
+    if (m_open || m_everOpened) throw VendorPayToError("fields are declared before opening");
+    if (m_fields.size() == maxFields) throw VendorPayToError("too many fields");
+    m_fields.push_back({std::move(name), widthInChars});
+}
+
+const std::string& PayToTable::fieldName(std::size_t position) const {
+    return m_fields[checkedPosition(position)].name;
+}
+
+std::size_t PayToTable::fieldWidth(std::size_t position) const {
+    return m_fields[checkedPosition(position)].width;
+}
+
+std::size_t PayToTable::fieldPosition(std::string_view name) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].name == name) return i;
+    }
+    throw VendorPayToError("no field named " + std::string(name));
+}
+
+void PayToTable::open() {
+    if (m_open) throw VendorPayToError("the table is already open");
+    m_open = true;
+    m_everOpened = true;
+    m_rows.clear();
+    m_cursor = 0;
+    m_deletedAtCursor = false;
+}
+
+void PayToTable::close() {
+    requireOpen();
+    m_open = false;
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_cursor = 0;
+    m_deletedAtCursor = false;
+}
+
+std::size_t PayToTable::recordCount() const {
+    requireOpen();
+    return m_rows.size();
+}
+
+void PayToTable::moveFirst() {
+    requireOpen();
+    m_cursor = 0;
+    m_deletedAtCursor = false;
+}
+
+void PayToTable::moveNext() {
+    requireOpen();
+    if (m_deletedAtCursor) {
+        m_deletedAtCursor = false;
+        return;
+    }
+    if (m_cursor >= m_rows.size()) throw VendorPayToError("the cursor is past the last row");
+    ++m_cursor;
+}
+
+bool PayToTable::eof() const {
+    requireOpen();
+    return m_cursor >= m_rows.size();
+}
+
+void PayToTable::addNew() {
+    requireOpen();
+    m_rows.emplace_back();
+    m_cursor = m_rows.size() - 1;
+    m_deletedAtCursor = false;
+}
+
+void PayToTable::deleteCurrent() {
+    requireOpen();
+    if (m_deletedAtCursor || m_cursor >= m_rows.size()) {
+        throw VendorPayToError("no current row to delete");
+    }
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(m_cursor));
+    // The cursor now names the row that followed; MoveNext must reach exactly that row.
+    m_deletedAtCursor = true;
+}
+
+void PayToTable::deleteAllRows() {
+    requireOpen();
+    m_rows.clear();
+    m_cursor = 0;
+    m_deletedAtCursor = false;
+}
+
+void PayToTable::find(std::string_view criterion) {
+    requireOpen();
+    const auto equals = criterion.find(" = '");
+    if (equals == std::string_view::npos || criterion.size() < equals + 5 ||
+        criterion.back() != '\'') {
+        throw VendorPayToError("unsupported criterion: " + std::string(criterion));
+    }
+    const std::size_t position = fieldPosition(criterion.substr(0, equals));
+    const std::string_view wanted = criterion.substr(equals + 4, criterion.size() - equals - 5);
+    m_deletedAtCursor = false;
+    while (m_cursor < m_rows.size() && m_rows[m_cursor].get(position) != wanted) ++m_cursor;
+}
+
+std::string_view PayToTable::value(std::string_view name) const {
+    return value(fieldPosition(name));
+}
+
+std::string_view PayToTable::value(std::size_t position) const {
+    return currentRow().get(checkedPosition(position));
+}
+
+bool PayToTable::hasValue(std::size_t position) const {
+    return currentRow().hasValue(checkedPosition(position));
+}
+
+void PayToTable::setValue(std::string_view name, std::string_view text) {
+    setValue(fieldPosition(name), text);
+}
+
+void PayToTable::setValue(std::size_t position, std::string_view text) {
+    Row& row = currentRow();
+    if (!fits(position, text)) {
+        throw VendorPayToError("value longer than " + std::to_string(fieldWidth(position)) +
+                               " characters for field " + fieldName(position));
+    }
+    row.set(position, text);
+}
+
+bool PayToTable::fits(std::size_t position, std::string_view text) const {
+    return text::charCount(text) <= fieldWidth(position);
+}
+
+std::size_t PayToTable::memoryBytes() const {
+    std::size_t bytes = m_rows.capacity() * sizeof(Row);
+    for (const Row& row : m_rows) bytes += row.byteSize();
+    return bytes;
+}
+
+void PayToTable::requireOpen() const {
+    if (!m_open) throw VendorPayToError("the pay-to table is not open");
+}
+
+const PayToTable::Row& PayToTable::currentRow() const {
+    requireOpen();
+    if (m_deletedAtCursor || m_cursor >= m_rows.size()) {
+        throw VendorPayToError("no current row");
+    }
+    return m_rows[m_cursor];
+}
+
+PayToTable::Row& PayToTable::currentRow() {
+    requireOpen();
+    if (m_deletedAtCursor || m_cursor >= m_rows.size()) {
+        throw VendorPayToError("no current row");
+    }
+    return m_rows[m_cursor];
+}
+
+std::size_t PayToTable::checkedPosition(std::size_t position) const {
+    if (position >= m_fields.size()) {
+        throw VendorPayToError("no field at position " + std::to_string(position));
+    }
+    return position;
+}
+
+}  // namespace xkr

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/PackedFields.h"
+
+namespace xkr {
+
+// The in-memory table of pay-to entries: declared text fields with widths in characters, rows
+// in the order they entered, a cursor with an end position. Every operation on a closed table,
+// and every undeclared field name or position, throws VendorPayToError.
+class PayToTable {
+public:
+    static constexpr std::size_t maxFields = 32;
+    static constexpr int stateClosed = 0;
+    static constexpr int stateOpen = 1;
+
+    // Declares a field at the end of the field list; only before the table is first opened.
+    void appendField(std::string name, std::size_t widthInChars);
+    std::size_t fieldCount() const { return m_fields.size(); }
+    const std::string& fieldName(std::size_t position) const;
+    std::size_t fieldWidth(std::size_t position) const;
+    // The position of a declared field; throws for an undeclared name.
+    std::size_t fieldPosition(std::string_view name) const;
+
+    void open();
+    void close();  // discards the rows
+    int state() const { return m_open ? stateOpen : stateClosed; }
+
+    std::size_t recordCount() const;
+    void moveFirst();
+    void moveNext();
+    bool eof() const;
+    void addNew();  // appends a row with no value in any field and makes it current
+    void deleteCurrent();  // MoveNext then reaches the row that followed the deleted one
+    // Deletes every row at once: what deleting row by row does, without its quadratic cost.
+    void deleteAllRows();
+
+    // Moves forward from the current row to the first row that meets the criterion
+    // "FIELD = 'VALUE'" (exact equality); the end position when none does.
+    void find(std::string_view criterion);
+
+    // Field values of the current row. A field with no value reads as the empty text.
+    std::string_view value(std::string_view name) const;
+    std::string_view value(std::size_t position) const;
+    bool hasValue(std::size_t position) const;
+    // Writing a text longer than the field's width throws and stores nothing.
+    void setValue(std::string_view name, std::string_view text);
+    void setValue(std::size_t position, std::string_view text);
+
+    // Whether the text fits the field; lets callers check a whole row before the first write.
+    bool fits(std::size_t position, std::string_view text) const;
+
+    std::size_t memoryBytes() const;
+
+private:
+    using Row = PackedFields<maxFields>;
+    struct Field {
+        std::string name;
+        std::size_t width;
+    };
+
+    void requireOpen() const;
+    const Row& currentRow() const;
+    Row& currentRow();
+    std::size_t checkedPosition(std::size_t position) const;
+
+    std::vector<Field> m_fields;
+    std::vector<Row> m_rows;
+    std::size_t m_cursor = 0;
+    // After Delete the cursor stands on the row that followed, which MoveNext must not skip.
+    bool m_deletedAtCursor = false;
+    bool m_open = false;
+    bool m_everOpened = false;
+};
+
+}  // namespace xkr

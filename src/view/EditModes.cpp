@@ -1,0 +1,106 @@
+#include <exception>
+
+#include "common/Error.h"
+#include "view/PayToEditor.h"
+
+namespace xkr {
+
+// Traps nothing. The order of the steps is the order in which their events are raised.
+void PayToEditor::SetEditMode(bool tbEditable, bool tbNew) {
+    const Colour fieldColour = tbEditable ? windowBackground : buttonFace;
+    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
+        TextBox& box = m_form.txtContact(i);
+        box.setText("");
+        box.setBackColour(fieldColour);
+        box.setLocked(!tbEditable);
+    }
+    m_form.ChkDefault.setEnabled(tbEditable);
+    m_form.ChkActive.setEnabled(tbEditable);
+    setPrimaryBoxGuarded(0);
+    m_form.ChkActive.setValue(1);
+    m_form.cboContactCountry.setListIndex(-1);
+    m_form.cboContactState.setListIndex(-1);
+    m_form.cboContactType.setListIndex(-1);
+    m_form.txtContact(layout::serialBox).setEnabled(false);
+
+    ListView& list = m_form.lstContacts;
+    if (tbEditable) {
+        m_form.cmdAdd.setCaption(tbNew ? "Save" : "Update");
+        if (!m_form.cmdAdd.enabled()) m_form.cmdAdd.setEnabled(true);
+        m_form.cmdEdit.setCaption("Cancel");
+        m_form.cmdDelete.setEnabled(false);
+        m_form.cmdEdit.setEnabled(true);
+    } else {
+        m_form.cmdAdd.setCaption("Add");
+        m_form.cmdEdit.setCaption("Edit");
+        m_form.cmdDelete.setEnabled(false);
+        m_form.cmdEdit.setEnabled(false);
+    }
+    for (ComboBox* combo :
+         {&m_form.cboContactCountry, &m_form.cboContactState, &m_form.cboContactType}) {
+        combo->setBackColour(fieldColour);
+    }
+    // While an entry is typed the list is out of reach: its click routine does not look at the
+    // mode and would load another entry into the fields.
+    list.setAvailable(!tbEditable);
+    list.setHideSelection(!tbEditable);
+    list.setBackColour(tbEditable ? buttonFace : windowBackground);
+    list.setSortKey(2);
+    list.setSortOrder(0);
+}
+
+// Traps every failure: the command ends silently, keeping what was done.
+void PayToEditor::cmdAdd_Click() {
+    try {
+        if (inMode("Add")) {
+            SetEditMode(true, true);
+            m_form.txtContact(layout::serialBox).setEnabled(true);
+            return;
+        }
+        const bool isNew = inMode("Save");
+        if (!ValidateEntry()) return;
+        SaveEntry(isNew);
+        SetEditMode(false, false);
+    } catch (const std::exception&) {
+    }
+}
+
+// Traps every failure.
+void PayToEditor::cmdEdit_Click() {
+    try {
+        if (inMode("Add")) {
+            SetEditMode(true, false);
+            lstContacts_Click();
+        } else {
+            SetEditMode(false, false);
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+// Traps nothing: a failure passes to whoever raised the click.
+void PayToEditor::cmdDelete_Click() {
+    if (m_messageBox("Do you want to delete the selected Address?", "Information Validation",
+                     msgbox::yesNoQuestion) == msgbox::no) {
+        return;
+    }
+    ListView& list = m_form.lstContacts;
+    const auto selected = list.selectedIndex();
+    if (!selected) throw VendorPayToError("no entry is selected");
+    PayToTable& table = m_state.table;
+    table.moveFirst();
+    table.find("VendorPayToID = '" + std::string(list.itemText(*selected)) + "'");
+    if (table.eof()) return;
+    table.deleteCurrent();
+    list.removeItem(*selected);
+    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
+        m_form.txtContact(i).setText("");
+    }
+    if (list.itemCount() == 0) {
+        m_form.cmdEdit.setEnabled(false);
+        m_form.cmdAdd.setEnabled(true);
+    }
+    m_form.cmdDelete.setEnabled(false);
+}
+
+}  // namespace xkr

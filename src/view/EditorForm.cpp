@@ -1,0 +1,78 @@
+#include "view/EditorForm.h"
+
+#include <algorithm>
+#include <string>
+
+#include "common/Error.h"
+#include "view/Layout.h"
+
+namespace xkr {
+
+EditorForm::EditorForm()
+    : lstContacts(focus, "lstContacts", layout::find("lstContacts")->rect.width),
+      cmdAdd(focus, "cmdAdd", "Add"),
+      cmdEdit(focus, "cmdEdit", "Edit"),
+      cmdDelete(focus, "cmdDelete", "Delete"),
+      cboContactCountry(focus, "cboContactCountry"),
+      cboContactState(focus, "cboContactState"),
+      cboContactType(focus, "cboContactType"),
+      ChkDefault(focus, "ChkDefault"),
+      ChkActive(focus, "ChkActive"),
+      lblVersionNumber("lblVersionNumber", "Version") {
+    for (int i = 0; i < static_cast<int>(m_txtContact.size()); ++i) {
+        const auto maxLength = static_cast<std::size_t>(layout::find("txtContact", i)->maxLength);
+        auto box = std::make_unique<TextBox>(focus, "txtContact", i, maxLength);
+        box->setLocked(true);
+        box->setBackColour(buttonFace);
+        m_txtContact[static_cast<std::size_t>(i)] = std::move(box);
+    }
+    // The combos stay locked until the first fill unlocks them.
+    for (ComboBox* combo : {&cboContactCountry, &cboContactState, &cboContactType}) {
+        combo->setBackColour(buttonFace);
+        combo->setLocked(true);
+    }
+    txtContact(layout::serialBox).setEnabled(false);
+    ChkActive.setEnabled(false);
+    ChkDefault.setEnabled(false);
+    cmdAdd.setEnabled(false);
+}
+
+TextBox& EditorForm::txtContact(int index) {
+    if (index < 0 || index >= static_cast<int>(m_txtContact.size())) {
+        throw VendorPayToError("no txtContact element " + std::to_string(index));
+    }
+    return *m_txtContact[static_cast<std::size_t>(index)];
+}
+
+const TextBox& EditorForm::txtContact(int index) const {
+    return const_cast<EditorForm*>(this)->txtContact(index);
+}
+
+Control* EditorForm::findControl(std::string_view name, int index) {
+    if (name == "txtContact") {
+        return index >= 0 && index < static_cast<int>(m_txtContact.size())
+                   ? m_txtContact[static_cast<std::size_t>(index)].get()
+                   : nullptr;
+    }
+    if (index != -1) return nullptr;
+    for (Control* control : std::initializer_list<Control*>{
+             &lstContacts, &cmdAdd, &cmdEdit, &cmdDelete, &cboContactCountry, &cboContactState,
+             &cboContactType, &ChkDefault, &ChkActive}) {
+        if (control->name() == name) return control;
+    }
+    return nullptr;
+}
+
+std::vector<Control*> EditorForm::tabOrder() {
+    std::vector<const layout::Item*> focusable;
+    for (const layout::Item& item : layout::items) {
+        if (item.tabIndex >= 0) focusable.push_back(&item);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    std::vector<Control*> order;
+    for (const layout::Item* item : focusable) order.push_back(findControl(item->name, item->index));
+    return order;
+}
+
+}  // namespace xkr

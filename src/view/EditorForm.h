@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "view/Controls.h"
+#include "view/FocusManager.h"
+#include "view/ListView.h"
+
+namespace xkr {
+
+// Every control of the editor with its design-time state, and the focus among them.
+class EditorForm {
+public:
+    EditorForm();
+    EditorForm(const EditorForm&) = delete;
+    EditorForm& operator=(const EditorForm&) = delete;
+
+    FocusManager focus;
+    ListView lstContacts;
+    CommandButton cmdAdd;
+    CommandButton cmdEdit;
+    CommandButton cmdDelete;
+    ComboBox cboContactCountry;
+    ComboBox cboContactState;
+    ComboBox cboContactType;
+    CheckBox ChkDefault;
+    CheckBox ChkActive;
+    Label lblVersionNumber;
+
+    TextBox& txtContact(int index);
+    const TextBox& txtContact(int index) const;
+
+    // The control named so (txtContact with its element index); nullptr for an unknown name.
+    Control* findControl(std::string_view name, int index = -1);
+    // The focusable controls in tab order.
+    std::vector<Control*> tabOrder();
+
+private:
+    std::array<std::unique_ptr<TextBox>, 11> m_txtContact;
+};
+
+}  // namespace xkr

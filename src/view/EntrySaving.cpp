@@ -1,0 +1,91 @@
+#include <limits>
+#include <optional>
+
+#include "common/Error.h"
+#include "common/Text.h"
+#include "view/PayToEditor.h"
+
+namespace xkr {
+
+std::string PayToEditor::panelValue(const layout::FieldMapEntry& entry) const {
+    const auto code = [](const ComboBox& combo) {
+        return std::to_string(combo.itemData(combo.listIndex()));
+    };
+    const auto yesNo = [](const CheckBox& box) { return box.value() == 1 ? "-1" : "0"; };
+    switch (entry.control) {
+        case layout::EntryControl::TextBox:
+            return m_form.txtContact(entry.textIndex).text();
+        case layout::EntryControl::Country:
+            return code(m_form.cboContactCountry);
+        case layout::EntryControl::State:
+            return code(m_form.cboContactState);
+        case layout::EntryControl::Term:
+            return code(m_form.cboContactType);
+        case layout::EntryControl::Active:
+            return yesNo(m_form.ChkActive);
+        case layout::EntryControl::Default:
+            return yesNo(m_form.ChkDefault);
+        case layout::EntryControl::None:
+            break;
+    }
+    throw VendorPayToError("column " + std::to_string(entry.column) + " has no panel control");
+}
+
+// The id is built before the counter moves on, so the failure at the limit happens before
+// anything is written and the counter stays at its limit.
+std::string PayToEditor::NextNewPayToID() {
+    std::string id = text::zeroPadded(m_state.newIdCounter) + "-N";
+    if (m_state.newIdCounter == std::numeric_limits<std::int16_t>::max()) {
+        throw VendorPayToError("the new-id counter is at its limit of 32767");
+    }
+    ++m_state.newIdCounter;
+    return id;
+}
+
+// Traps nothing. Every value is taken and checked against its field before the first write, so
+// a failure leaves neither a list entry without its row nor a row or entry written in part.
+void PayToEditor::SaveEntry(bool tbNew) {
+    ListView& list = m_form.lstContacts;
+    PayToTable& table = m_state.table;
+    std::optional<std::size_t> entry;
+    if (!tbNew) {
+        entry = list.selectedIndex();
+        if (!entry) throw VendorPayToError("no entry is selected");
+        table.moveFirst();
+        table.find("VendorPayToID = '" + std::string(list.itemText(*entry)) + "'");
+        if (table.eof()) return;
+    }
+
+    struct Write {
+        const layout::FieldMapEntry* map;
+        std::string value;
+    };
+    std::vector<Write> writes;
+    for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
+        if (map.control == layout::EntryControl::None) continue;
+        Write write{&map, panelValue(map)};
+        if (!table.fits(map.field, write.value)) {
+            throw VendorPayToError("the value for " + std::string(payToFields[map.field].name) +
+                                   " does not fit its field");
+        }
+        writes.push_back(std::move(write));
+    }
+
+    ListView::UpdateBatch batch(list);
+    if (tbNew) {
+        const std::string id = NextNewPayToID();
+        entry = list.addItem(id);
+        table.addNew();
+        table.setValue(fVendorPayToID, id);
+        table.setValue(fVendorID, std::to_string(m_state.vendorId));
+        table.setValue(fIsUpdated, "N");
+    } else {
+        table.setValue(fIsUpdated, "S");
+    }
+    for (const Write& write : writes) {
+        list.setSubItem(*entry, write.map->column, write.value);
+        table.setValue(write.map->field, write.value);
+    }
+}
+
+}  // namespace xkr

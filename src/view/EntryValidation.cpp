@@ -1,0 +1,160 @@
+#include <array>
+
+#include "common/Text.h"
+#include "view/PayToEditor.h"
+
+namespace xkr {
+namespace {
+
+constexpr const char* kTitle = "Information Required";
+// The table's name field holds fewer characters than the box admits.
+constexpr std::size_t kNameWidth = payToFields[fPayToName].width;
+// DefaultTerms holds four characters.
+constexpr std::int32_t kLowestTermCode = -999;
+constexpr std::int32_t kHighestTermCode = 9999;
+
+}  // namespace
+
+void PayToEditor::refuse(const std::string& message, Control* focusTarget) {
+    m_messageBox(message, kTitle, msgbox::information);
+    if (focusTarget != nullptr) focusTarget->SetFocus();
+}
+
+// Traps nothing: a failure (the focus sent to a disabled box) passes to the command.
+bool PayToEditor::ValidateEntry() {
+    EditorForm& f = m_form;
+    struct Required {
+        std::string shown;
+        const char* message;
+        Control* focus;
+    };
+    const std::array<Required, 7> required{{
+        {f.txtContact(0).text(), "Contact Name has not been provided.", &f.txtContact(0)},
+        {f.txtContact(1).text(), "Contact Street 1 has not been provided.", &f.txtContact(1)},
+        {f.txtContact(3).text(), "Contact City has not been provided.", &f.txtContact(3)},
+        {f.cboContactCountry.text(), "Contact Country has not been provided.",
+         &f.cboContactCountry},
+        {f.cboContactState.text(), "Contact State has not been provided.", &f.cboContactState},
+        {f.cboContactType.text(), "Vendor Term has not been provided.", &f.cboContactType},
+        {f.txtContact(layout::serialBox).text(), "Serial Number has not been provided.",
+         &f.txtContact(layout::serialBox)},
+    }};
+    for (const Required& field : required) {
+        if (text::trim(field.shown).empty()) {
+            refuse(field.message, field.focus);
+            return false;
+        }
+    }
+
+    // Nothing typed may corrupt what the host gets back: a value too long for its field, or one
+    // holding a separator that would split the exported record.
+    if (text::charCount(f.txtContact(layout::nameBox).text()) > kNameWidth) {
+        refuse("Contact Name cannot be longer than 50 characters.", &f.txtContact(layout::nameBox));
+        return false;
+    }
+    const Separators& seps = m_state.separators;
+    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
+        const std::string& value = f.txtContact(i).text();
+        for (const std::string* separator : {&seps.field, &seps.record, &seps.table}) {
+            if (!separator->empty() && value.find(*separator) != std::string::npos) {
+                refuse("Field " + std::string(layout::textBoxCaption(i)) +
+                           " contains a reserved separator.",
+                       &f.txtContact(i));
+                return false;
+            }
+        }
+    }
+    const std::int32_t termCode = f.cboContactType.itemData(f.cboContactType.listIndex());
+    if (termCode < kLowestTermCode || termCode > kHighestTermCode) {
+        refuse("Vendor Term cannot be stored for this entry.", &f.cboContactType);
+        return false;
+    }
+
+    ListView& list = f.lstContacts;
+    if (inMode("Save")) {
+        TextBox& serialBox = f.txtContact(layout::serialBox);
+        const std::string_view serial = text::trim(serialBox.text());
+        const std::size_t count = list.itemCount();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (list.column(i, 2) == serial) {
+                m_messageBox("Serial number already exists !", kTitle, msgbox::information);
+                serialBox.setSelStart(0);
+                serialBox.setSelLength(text::charCount(serialBox.text()));
+                serialBox.SetFocus();
+                return false;
+            }
+        }
+    }
+    if (inMode("Update")) {
+        bool anyPrimary = false;
+        const std::size_t count = list.itemCount();
+        for (std::size_t i = 0; i < count && !anyPrimary; ++i) {
+            anyPrimary = list.column(i, 15) == "-1";
+        }
+        if (!anyPrimary) {
+            refuse("At least one Pay-To entry must be assigned as Primary !", nullptr);
+            return false;
+        }
+    }
+    return true;
+}
+
+void PayToEditor::refuseSerial(const std::string& message, bool& cancel) {
+    TextBox& box = m_form.txtContact(layout::serialBox);
+    cancel = true;
+    m_messageBox(message, kTitle, msgbox::information);
+    box.setSelStart(0);
+    box.setSelLength(text::charCount(box.text()));
+    box.SetFocus();
+}
+
+void PayToEditor::txtContact_Validate(int index, bool& cancel) {
+    if (index != layout::serialBox) return;
+    TextBox& box = m_form.txtContact(layout::serialBox);
+    if (!text::isNumeric(box.text())) {
+        refuseSerial("Field Serial # can accept only numbers !", cancel);
+        return;
+    }
+    std::string serial(text::trim(box.text()));
+    if (text::charCount(serial) == 1) serial.insert(0, "0");
+    const double value = text::leadingNumber(serial);
+    if ((value >= 10 && value <= 19) || value < 1) {
+        refuseSerial("Only numbers in range [01 - 09] and [20 - 99] please !", cancel);
+        return;
+    }
+    box.setText(serial);
+}
+
+// A primary entry cannot be made inactive: the box is checked again and keeps the focus.
+void PayToEditor::ChkActive_Validate(bool& cancel) {
+    if (m_form.ChkActive.value() != 0) return;
+    if (m_form.ChkDefault.value() == 1) {
+        cancel = true;
+        m_form.ChkActive.setValue(1);
+    } else {
+        cancel = false;
+    }
+}
+
+void PayToEditor::ChkDefault_Click() {
+    if (m_state.primaryGuard) return;
+    m_state.primaryChangeMarker = "Changed";
+    ListView& list = m_form.lstContacts;
+    ListView::UpdateBatch batch(list);
+    const bool checked = m_form.ChkDefault.value() == 1;
+    if (checked) {
+        m_form.ChkActive.setValue(1);
+        const std::size_t count = list.itemCount();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (list.column(i, 15) == "-1") {
+                list.setSubItem(i, 15, "0");
+                break;
+            }
+        }
+    }
+    // Edit mode with nothing selected has no entry to mark.
+    const auto selected = list.selectedIndex();
+    if (inMode("Update") && selected) list.setSubItem(*selected, 15, checked ? "-1" : "0");
+}
+
+}  // namespace xkr

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "view/Signal.h"
+
+namespace xkr {
+
+class Control;
+
+enum class FocusMove {
+    Moved,         // the target has the focus now
+    AlreadyThere,  // the target had the focus: nothing ran
+    Blocked,       // the target is disabled: nothing ran
+    Cancelled,     // the control losing the focus refused to let it go
+};
+
+// Knows which control has the focus. A move made by the user raises the validation of the
+// control that loses the focus, which may cancel it; a move made by code raises nothing.
+class FocusManager {
+public:
+    Control* focused() const { return m_focused; }
+
+    FocusMove userMoveFocus(Control& target);
+    // SetFocus from the control's own code: throws when the target is disabled.
+    void codeSetFocus(Control& target);
+    // A control that loses its Enabled state cannot keep the focus.
+    void controlDisabled(const Control& control);
+
+    Signal changed;
+
+private:
+    void setFocused(Control* control);
+
+    Control* m_focused = nullptr;
+};
+
+}  // namespace xkr

@@ -1,0 +1,188 @@
+#include "view/ListView.h"
+
+#include <algorithm>
+
+#include "common/Error.h"
+
+namespace xkr {
+namespace {
+
+// Texts sort case-insensitively (ASCII letters folded), byte by byte otherwise.
+int compareText(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        auto fold = [](char c) {
+            const auto u = static_cast<unsigned char>(c);
+            return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 32) : u;
+        };
+        const unsigned char x = fold(a[i]);
+        const unsigned char y = fold(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace
+
+ListView::ListView(FocusManager& focus, std::string name, double width)
+    : Control(focus, std::move(name)), m_width(width) {}
+
+void ListView::addColumnHeader(std::string text, double width) {
+    if (m_headers.size() == maxColumns) throw VendorPayToError(name() + ": too many columns");
+    m_headers.push_back({std::move(text), width});
+    notify();
+}
+
+void ListView::clearItems() {
+    m_items.clear();
+    m_selected.reset();
+    itemsDirty();
+    notify();
+}
+
+std::size_t ListView::addItem(std::string_view text) {
+    Item entry{{}, m_nextSerial++};
+    entry.columns.set(0, text);
+    m_items.push_back(std::move(entry));
+    itemsDirty();
+    return m_items.size() - 1;
+}
+
+void ListView::removeItem(std::size_t position) {
+    const Item& entry = item(position);
+    if (m_selected == entry.serial) m_selected.reset();
+    m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(position));
+    itemsDirty();
+    notify();
+}
+
+std::string_view ListView::itemText(std::size_t position) const { return column(position, 0); }
+
+std::string_view ListView::column(std::size_t position, std::size_t k) const {
+    return item(position).columns.get(k);
+}
+
+void ListView::setSubItem(std::size_t position, std::size_t k, std::string_view text) {
+    if (k == 0 || k >= maxColumns) {
+        throw VendorPayToError(name() + ": no sub-item " + std::to_string(k));
+    }
+    item(position);
+    m_items[position].columns.set(k, text);
+    itemsDirty();
+}
+
+std::optional<std::size_t> ListView::selectedIndex() const {
+    if (!m_selected) return std::nullopt;
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].serial == *m_selected) return i;
+    }
+    return std::nullopt;
+}
+
+void ListView::select(std::optional<std::size_t> position) {
+    if (position) {
+        m_selected = item(*position).serial;
+    } else {
+        m_selected.reset();
+    }
+    notify();
+}
+
+void ListView::setSortKey(std::int16_t key) {
+    if (key < 0 || static_cast<std::size_t>(key) >= maxColumns) {
+        throw VendorPayToError(name() + ": no column " + std::to_string(key) + " to sort by");
+    }
+    m_sortKey = key;
+    reorder();
+    notify();
+}
+
+void ListView::setSortOrder(std::int32_t order) {
+    if (order != 0 && order != 1) throw VendorPayToError(name() + ": sort order is 0 or 1");
+    m_sortOrder = order;
+    reorder();
+    notify();
+}
+
+void ListView::setHideSelection(bool hide) {
+    if (m_hideSelection == hide) return;
+    m_hideSelection = hide;
+    notify();
+}
+
+void ListView::setBackColour(Colour colour) {
+    if (m_backColour == colour) return;
+    m_backColour = colour;
+    notify();
+}
+
+bool ListView::userSelectAndClick(std::size_t position) {
+    if (!enabled()) return false;
+    select(position);
+    if (onClick) onClick();
+    return true;
+}
+
+bool ListView::userClick() {
+    if (!enabled()) return false;
+    if (onClick) onClick();
+    return true;
+}
+
+bool ListView::userClickHeader(std::size_t position1) {
+    if (!enabled()) return false;
+    if (position1 < 1 || position1 > m_headers.size()) {
+        throw VendorPayToError(name() + ": no column header " + std::to_string(position1));
+    }
+    if (onColumnClick) onColumnClick(position1);
+    return true;
+}
+
+ListView::UpdateBatch::UpdateBatch(ListView& list) : m_list(list) { ++m_list.m_batchDepth; }
+
+ListView::UpdateBatch::~UpdateBatch() {
+    if (--m_list.m_batchDepth == 0 && m_list.m_batchDirty) {
+        m_list.m_batchDirty = false;
+        m_list.itemsChanged.emit();
+    }
+}
+
+std::size_t ListView::memoryBytes() const {
+    std::size_t bytes = m_items.capacity() * sizeof(Item);
+    for (const Item& entry : m_items) bytes += entry.columns.byteSize();
+    return bytes;
+}
+
+const ListView::Item& ListView::item(std::size_t position) const {
+    if (position >= m_items.size()) {
+        throw VendorPayToError(name() + ": no entry at position " + std::to_string(position));
+    }
+    return m_items[position];
+}
+
+// Sorting is stable, and cheap when the list is nearly in order: after an entry is appended
+// to a sorted list only that entry is placed, so a save costs a merge, not a full sort.
+void ListView::reorder() {
+    const auto key = static_cast<std::size_t>(m_sortKey);
+    const bool descending = m_sortOrder == 1;
+    auto before = [key, descending](const Item& a, const Item& b) {
+        const int c = compareText(a.columns.get(key), b.columns.get(key));
+        return descending ? c > 0 : c < 0;
+    };
+    const auto sortedEnd = std::is_sorted_until(m_items.begin(), m_items.end(), before);
+    if (sortedEnd == m_items.end()) return;
+    std::stable_sort(sortedEnd, m_items.end(), before);
+    std::inplace_merge(m_items.begin(), sortedEnd, m_items.end(), before);
+    itemsDirty();
+}
+
+void ListView::itemsDirty() {
+    if (m_batchDepth > 0) {
+        m_batchDirty = true;
+    } else {
+        itemsChanged.emit();
+    }
+}
+
+}  // namespace xkr

@@ -1,0 +1,84 @@
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "common/Error.h"
+#include "common/Text.h"
+#include "view/PayToEditor.h"
+
+namespace xkr {
+namespace {
+
+struct Country {
+    const char* text;
+    std::int32_t code;
+};
+// Added unsorted in code order, so a country's list position equals its code: the state list
+// is filled by comparing the position with the states' country field.
+constexpr Country countries[] = {{"Others", 0}, {"USA", 1}, {"Canada", 2}};
+
+std::optional<std::int32_t> wholeNumber(std::string_view text) {
+    const auto value = text::toNumber(text);
+    if (!value || *value != std::trunc(*value) ||
+        *value < std::numeric_limits<std::int32_t>::min() ||
+        *value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*value);
+}
+
+}  // namespace
+
+// Traps nothing: a bad term record ends the filling there and fails the load that called it.
+void PayToEditor::FillLookupLists() {
+    ComboBox& country = m_form.cboContactCountry;
+    ComboBox& state = m_form.cboContactState;
+    ComboBox& term = m_form.cboContactType;
+    for (ComboBox* combo : {&country, &state, &term}) combo->setLocked(false);
+    for (ComboBox* combo : {&country, &state, &term}) combo->clear();
+
+    std::size_t recordNumber = 0;
+    for (const LookupRecord& record : m_state.termLookup) {
+        ++recordNumber;
+        const std::string where = "term record " + std::to_string(recordNumber);
+        if (record.size() < 3) {
+            throw VendorPayToError(where + " has " + std::to_string(record.size()) +
+                                   " fields; a term needs 3");
+        }
+        term.addItem(record[1] + "  -  " + record[2]);
+        try {
+            term.setItemData(term.newIndex(), text::toInt32(record[0]));
+        } catch (const VendorPayToError& error) {
+            throw VendorPayToError(where + ": code " + error.what());
+        }
+    }
+    for (const Country& entry : countries) {
+        country.addItem(entry.text);
+        country.setItemData(country.newIndex(), entry.code);
+    }
+    state.setListIndex(-1);
+    country.setListIndex(-1);
+    term.setListIndex(-1);
+}
+
+void PayToEditor::cboContactCountry_Click() {
+    FillStateList(std::to_string(m_form.cboContactCountry.listIndex()));
+}
+
+// A state record without a country or a name, or whose code is no whole number, is skipped:
+// one bad record must not keep the user from picking the good ones.
+void PayToEditor::FillStateList(const std::string& ptCountry) {
+    ComboBox& state = m_form.cboContactState;
+    state.clear();
+    if (text::toNumber(ptCountry) == -1.0) return;
+    for (const LookupRecord& record : m_state.stateLookup) {
+        if (record.size() < 4 || record[1] != ptCountry) continue;
+        const auto code = wholeNumber(record[0]);
+        if (!code) continue;
+        state.addItem(record[3]);
+        state.setItemData(state.newIndex(), *code);
+    }
+    if (state.listCount() > 0) state.setListIndex(0);
+}
+
+}  // namespace xkr
