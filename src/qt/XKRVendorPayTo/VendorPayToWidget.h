@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "control/VendorPayTo.h"
+#include "view/PayToEditor.h"
+
+namespace xkr {
+
+namespace qt {
+class FormBinding;
+}
+
+// The pay-to addresses control as a Qt widget: one xkr::VendorPayTo, with a real Qt widget bound
+// to each of its control models. Children carry the control names as objectName
+// (txtContact_0 ... txtContact_10, cboContactCountry, cmdAdd, lstContacts, imgBullet_0 ...).
+//
+// Host methods never throw: they are also called by name through QMetaObject::invokeMethod,
+// where an exception has nowhere to go. A failing call writes a warning to the Qt log, returns
+// an empty result and leaves its message in lastError(); the next call clears it. Hosts that
+// want the exception call control() directly.
+class VendorPayToWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VendorPayToWidget(QWidget* parent = nullptr);
+    ~VendorPayToWidget() override;
+
+    Q_INVOKABLE void LetContactAddress(const QString& ptContactData,
+                                       const QString& ptFieldSeparator,
+                                       const QString& ptRecordSeparator,
+                                       const QString& ptTableSeparator);
+    Q_INVOKABLE QString GetContactAddress();
+    Q_INVOKABLE void LetVendorIDNMode(int plVendorID, bool tbMode);
+    Q_INVOKABLE QString ChangedDefault();
+
+    // Why the last load stopped early; empty when it went through.
+    Q_INVOKABLE QString loadStatus() const;
+    // The failure of the last host method call; empty when it succeeded.
+    Q_INVOKABLE QString lastError() const;
+
+    VendorPayTo& control() { return *m_control; }
+
+    // Replaces the modal QMessageBox (tests answer without a dialog); an empty function
+    // restores the QMessageBox.
+    void setMessageBox(MessageBoxFunction messageBox);
+
+    QSize sizeHint() const override;
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    template <typename Call>
+    auto hostCall(const char* name, Call call) -> decltype(call());
+
+    std::unique_ptr<VendorPayTo> m_control;
+    std::unique_ptr<qt::FormBinding> m_binding;
+    QString m_lastError;
+};
+
+}  // namespace xkr
