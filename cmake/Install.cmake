@@ -1,0 +1,56 @@
+# Installs the libraries, their public headers, a CMake package and a pkg-config file, so a host
+# can use find_package(XKRVendorPayTo 2.0) or pkg-config. Configure with BUILD_SHARED_LIBS=ON
+# for shared libraries; the default build keeps them static for the tests and the fuzzers.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(XKR_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/XKRVendorPayTo)
+set(XKR_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/XKRVendorPayTo)
+
+# Both include roots: the core's headers keep their layer folders ("control/VendorPayTo.h"),
+# the widget's header is reached as <XKRVendorPayTo/VendorPayToWidget.h>.
+function(xkr_install_library target exportName exportSet)
+  set_target_properties(${target} PROPERTIES
+    EXPORT_NAME ${exportName}
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR})
+  target_include_directories(${target} PUBLIC
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
+    $<INSTALL_INTERFACE:${XKR_INSTALL_INCLUDEDIR}>)
+  install(TARGETS ${target} EXPORT ${exportSet}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(EXPORT ${exportSet} NAMESPACE XKRVendorPayTo::
+    FILE ${exportSet}.cmake DESTINATION ${XKR_INSTALL_CMAKEDIR})
+endfunction()
+
+xkr_install_library(xkr_core Core XKRVendorPayToCoreTargets)
+foreach(layer common table view control)
+  install(DIRECTORY src/${layer} DESTINATION ${XKR_INSTALL_INCLUDEDIR}
+    FILES_MATCHING PATTERN "*.h")
+endforeach()
+
+if(TARGET xkr_widgets)
+  xkr_install_library(xkr_widgets Widgets XKRVendorPayToWidgetsTargets)
+  install(DIRECTORY src/qt/XKRVendorPayTo/ DESTINATION ${XKR_INSTALL_INCLUDEDIR}
+    FILES_MATCHING PATTERN "*.h")
+endif()
+
+configure_package_config_file(cmake/XKRVendorPayToConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToConfig.cmake
+  INSTALL_DESTINATION ${XKR_INSTALL_CMAKEDIR})
+# Hosts written against 2.0 keep working with any later 2.x.
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToConfigVersion.cmake
+  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToConfig.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToConfigVersion.cmake
+        DESTINATION ${XKR_INSTALL_CMAKEDIR})
+
+# Relative to the .pc file, so the package still works after `cmake --install --prefix`.
+file(RELATIVE_PATH XKR_PC_TO_PREFIX /root/${CMAKE_INSTALL_LIBDIR}/pkgconfig /root)
+string(REGEX REPLACE "/$" "" XKR_PC_TO_PREFIX "${XKR_PC_TO_PREFIX}")
+configure_file(cmake/XKRVendorPayToCore.pc.in ${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToCore.pc
+  @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToCore.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
