@@ -1,5 +1,7 @@
 #include "view/Controls.h"
 
+#include <algorithm>
+
 #include "common/Error.h"
 #include "common/Text.h"
 
