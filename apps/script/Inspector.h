@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+
+#include "ScriptLine.h"
+#include "control/VendorPayTo.h"
+
+namespace xkr::script {
+
+// Runs a `show` line: prints the state of one control, the panel's texts, the list's entries
+// and headers, the table's rows or the focus. Reading changes nothing in the control.
+void runShow(LineArgs& args, VendorPayTo& control, std::ostream& out);
+
+}  // namespace xkr::script

@@ -1,0 +1,30 @@
+#include "MessageRecorder.h"
+
+#include "OutputText.h"
+#include "view/PayToEditor.h"
+
+namespace xkr::script {
+namespace {
+
+constexpr int buttonsMask = 0xF;
+constexpr int yesNoButtons = 4;
+constexpr int secondButtonDefault = 0x100;
+
+}  // namespace
+
+int MessageRecorder::show(const std::string& text, const std::string& title, int style) {
+    const std::string shown = escapeText(title) + ": " + escapeText(text);
+    if ((style & buttonsMask) != yesNoButtons) {
+        m_out << "message(" << style << "): " << shown << '\n';
+        return msgbox::ok;
+    }
+    bool yes = (style & secondButtonDefault) == 0;
+    if (!m_answers.empty()) {
+        yes = m_answers.front();
+        m_answers.pop_front();
+    }
+    m_out << "question(" << style << "): " << shown << " -> " << (yes ? "yes" : "no") << '\n';
+    return yes ? msgbox::yes : msgbox::no;
+}
+
+}  // namespace xkr::script
