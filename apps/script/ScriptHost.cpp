@@ -86,19 +86,20 @@ void ScriptHost::runHostCall(const std::string& command, LineArgs& args) {
         m_recorder.queueAnswer(answer == "yes");
     } else if (command == "echo") {
         m_out << escapeText(args.text()) << '\n';
-    } else {
+    } else if (command == "export") {
         args.end();
-        if (command == "export") {
-            printResult("export", &VendorPayTo::GetContactAddress);
-        } else if (command == "changed-default") {
-            printResult("changed-default", &VendorPayTo::ChangedDefault);
-        } else if (command == "load-status") {
-            loadStatus();
-        } else if (command == "recreate") {
-            createControl();
-        } else {
-            throw ScriptError("unknown command " + escapeText(command));
-        }
+        printResult("export", &VendorPayTo::GetContactAddress);
+    } else if (command == "changed-default") {
+        args.end();
+        printResult("changed-default", &VendorPayTo::ChangedDefault);
+    } else if (command == "load-status") {
+        args.end();
+        loadStatus();
+    } else if (command == "recreate") {
+        args.end();
+        createControl();
+    } else {
+        throw ScriptError("unknown command " + escapeText(command));
     }
 }
 
