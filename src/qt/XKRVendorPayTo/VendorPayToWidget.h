@@ -2,13 +2,15 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
-
-#include "control/VendorPayTo.h"
-#include "view/PayToEditor.h"
+#include <string>
 
 namespace xkr {
 
+// Declared, not included: the core's Signal::emit cannot be parsed after Qt's `emit` keyword
+// macro, so a host that includes this header needs no core header at all.
+class VendorPayTo;
 namespace qt {
 class FormBinding;
 }
@@ -45,7 +47,10 @@ public:
 
     // Replaces the modal QMessageBox (tests answer without a dialog); an empty function
     // restores the QMessageBox.
-    void setMessageBox(MessageBoxFunction messageBox);
+    // Same signature as xkr::MessageBoxFunction: text, title and style flags in, button out.
+    using MessageBox =
+        std::function<int(const std::string& text, const std::string& title, int style)>;
+    void setMessageBox(MessageBox messageBox);
 
     QSize sizeHint() const override;
 

@@ -1,0 +1,132 @@
+#include "qt/ControlBindings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "common/Text.h"
+#include "qt/UserInput.h"
+
+namespace xkr::qt {
+namespace {
+
+constexpr Colour systemColourFlag = 0x80000000;
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Models count characters (code points); QLineEdit counts UTF-16 units.
+int utf16Offset(const std::string& text, std::size_t chars) {
+    return static_cast<int>(toQString(text::leftChars(text, chars)).size());
+}
+
+void mirrorTextBox(const TextBox& box, QLineEdit& edit) {
+    const QSignalBlocker block(&edit);
+    const QString text = toQString(box.text());
+    if (edit.text() != text) edit.setText(text);
+    edit.setReadOnly(box.locked());
+    edit.setEnabled(box.enabled());
+    setBackground(edit, box.backColour());
+    // Only a selection that code made is pushed: a plain caret position would jump the cursor
+    // while the user types.
+    if (box.selLength() > 0) {
+        const int start = utf16Offset(box.text(), box.selStart());
+        const int length = utf16Offset(box.text(), box.selStart() + box.selLength()) - start;
+        if (edit.selectionStart() != start || edit.selectionLength() != length) {
+            edit.setSelection(start, length);
+        }
+    }
+}
+
+void mirrorComboBox(const ComboBox& combo, QComboBox& widget) {
+    const QSignalBlocker block(&widget);
+    bool sameItems = widget.count() == combo.listCount();
+    for (int i = 0; sameItems && i < combo.listCount(); ++i) {
+        sameItems = widget.itemText(i) == toQString(combo.itemText(i));
+    }
+    if (!sameItems) {
+        widget.clear();
+        for (int i = 0; i < combo.listCount(); ++i) widget.addItem(toQString(combo.itemText(i)));
+    }
+    widget.setCurrentIndex(combo.listIndex());
+    widget.setEnabled(combo.enabled());
+    setBackground(widget, combo.backColour());
+}
+
+}  // namespace
+
+QColor toQColor(Colour colour) {
+    if (colour == windowBackground) return QApplication::palette().color(QPalette::Base);
+    if (colour == buttonFace) return QApplication::palette().color(QPalette::Button);
+    if ((colour & systemColourFlag) != 0) return QApplication::palette().color(QPalette::Window);
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+void setBackground(QWidget& widget, Colour colour) {
+    QPalette palette = widget.palette();
+    const QColor qcolour = toQColor(colour);
+    if (palette.color(QPalette::Base) == qcolour) return;
+    palette.setColor(QPalette::Base, qcolour);
+    widget.setPalette(palette);
+}
+
+void bindTextBox(TextBox& box, QLineEdit& edit) {
+    edit.setMaxLength(static_cast<int>(box.maxLength()));
+    mirrorTextBox(box, edit);
+    box.changed.connect([&box, &edit] { mirrorTextBox(box, edit); });
+    QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&box, &edit](const QString& text) {
+        forwardUserInput([&] {
+            if (!box.userReplaceText(text.toStdString())) mirrorTextBox(box, edit);
+        });
+    });
+}
+
+void bindComboBox(ComboBox& combo, QComboBox& widget) {
+    mirrorComboBox(combo, widget);
+    combo.changed.connect([&combo, &widget] { mirrorComboBox(combo, widget); });
+    QObject::connect(&widget, &QComboBox::activated, &widget, [&combo, &widget](int index) {
+        forwardUserInput([&] { combo.userPick(index); });
+        // A locked combo refuses the pick; Qt has already moved its own selection.
+        mirrorComboBox(combo, widget);
+    });
+}
+
+void bindCheckBox(CheckBox& box, QCheckBox& widget) {
+    const auto mirror = [&box, &widget] {
+        const QSignalBlocker block(&widget);
+        widget.setChecked(box.value() != 0);
+        widget.setEnabled(box.enabled());
+    };
+    mirror();
+    box.changed.connect(mirror);
+    QObject::connect(&widget, &QCheckBox::clicked, &widget, [&box, mirror] {
+        forwardUserInput([&] { box.userClick(); });
+        // Qt toggled its own state already; the model may have refused or changed it back.
+        mirror();
+    });
+}
+
+void bindCommandButton(CommandButton& button, QPushButton& widget) {
+    const auto mirror = [&button, &widget] {
+        widget.setText(toQString(button.caption()));
+        widget.setEnabled(button.enabled());
+    };
+    mirror();
+    button.changed.connect(mirror);
+    QObject::connect(&widget, &QPushButton::clicked, &widget,
+                     [&button] { forwardUserInput([&] { button.userClick(); }); });
+}
+
+void bindLabel(Label& label, QLabel& widget) {
+    const auto mirror = [&label, &widget] { widget.setText(toQString(label.caption())); };
+    mirror();
+    label.changed.connect(mirror);
+}
+
+}  // namespace xkr::qt

@@ -1,0 +1,215 @@
+#include "qt/FormBinding.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <algorithm>
+#include <array>
+
+#include "qt/BulletMarker.h"
+#include "qt/ControlBindings.h"
+#include "qt/FocusFilter.h"
+#include "qt/ListBinding.h"
+#include "qt/Twips.h"
+#include "qt/UserInput.h"
+#include "view/UserActions.h"
+
+namespace xkr::qt {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString objectNameOf(const layout::Item& item) {
+    QString name = toQString(item.name);
+    if (item.index >= 0) name += QLatin1Char('_') + QString::number(item.index);
+    return name;
+}
+
+struct LabelledInput {
+    std::string_view control;
+    std::string_view label;
+};
+
+// The inputs other than the text boxes, and the label that stands beside each.
+constexpr std::array<LabelledInput, 5> labelledInputs{{
+    {"cboContactCountry", "lblCountry"},
+    {"cboContactState", "lblState"},
+    {"cboContactType", "lblVendorTerm"},
+    {"ChkDefault", "lblPrimaryPayTo"},
+    {"ChkActive", "lblActive"},
+}};
+
+QLabel* labelWithCaption(QWidget& root, std::string_view caption) {
+    for (const layout::Item& item : layout::items) {
+        if (item.kind == layout::Kind::Label && item.caption == caption) {
+            return root.findChild<QLabel*>(toQString(item.name));
+        }
+    }
+    return nullptr;
+}
+
+void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
+    input.setAccessibleName(toQString(caption));
+    if (required) input.setAccessibleDescription(QStringLiteral("Required"));
+    if (label != nullptr) label->setBuddy(&input);
+}
+
+}  // namespace
+
+FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root(root) {
+    build();
+    describeInputs();
+    setTabOrder();
+    m_form.focus.changed.connect([this] { mirrorFocus(); });
+    // Qt moves the focus on its own too (window activation, leaving a dialog, Tab into the form
+    // from the host): the model hears of it as a user's move, and may refuse it.
+    QObject::connect(qApp, &QApplication::focusChanged, &m_root, [this](QWidget*, QWidget* now) {
+        Control* target = controlAt(now);
+        if (target == nullptr || m_form.focus.focused() == target) return;
+        forwardUserInput([&] {
+            if (user::moveFocus(*target) != user::Outcome::Done) mirrorFocus();
+        });
+    });
+    new FocusFilter(
+        m_root, [this](QWidget* widget) { return controlAt(widget); },
+        [](Control& target) {
+            bool moved = false;
+            forwardUserInput([&] { moved = user::moveFocus(target) == user::Outcome::Done; });
+            return moved;
+        });
+}
+
+void FormBinding::build() {
+    m_containers.insert(QString(), &m_root);
+    for (const layout::Item& item : layout::items) {
+        QWidget& parent = *m_containers.value(toQString(item.parent), &m_root);
+        QWidget* widget = createControl(item, parent);
+        widget->setObjectName(objectNameOf(item));
+        widget->setGeometry(twipsToRect(item.rect, *widget));
+        if (item.kind == layout::Kind::Frame) m_containers.insert(toQString(item.name), widget);
+        if (Control* control = m_form.findControl(item.name, item.index)) {
+            m_widgets.emplace(control, widget);
+            m_controls.emplace(widget, control);
+        }
+    }
+}
+
+QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
+    const QString caption = toQString(item.caption);
+    switch (item.kind) {
+        case layout::Kind::Frame:
+            return new QGroupBox(caption, &parent);
+        case layout::Kind::ListView:
+            return createListView(m_form.lstContacts, &parent);
+        case layout::Kind::CommandButton: {
+            auto* button = new QPushButton(caption, &parent);
+            button->setAutoDefault(false);
+            bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)),
+                              *button);
+            return button;
+        }
+        case layout::Kind::Label: {
+            auto* label = new QLabel(caption, &parent);
+            if (item.name == m_form.lblVersionNumber.name()) {
+                bindLabel(m_form.lblVersionNumber, *label);
+            }
+            return label;
+        }
+        case layout::Kind::TextBox: {
+            auto* edit = new QLineEdit(&parent);
+            if (item.index == layout::serialBox) {
+                QFont font(toQString(layout::serialFont.family), layout::serialFont.pointSize,
+                           layout::serialFont.bold ? QFont::Bold : QFont::Normal);
+                edit->setFont(font);
+                QPalette palette = edit->palette();
+                palette.setColor(QPalette::Text, QColor::fromRgb(layout::serialFont.rgb));
+                edit->setPalette(palette);
+            }
+            bindTextBox(m_form.txtContact(item.index), *edit);
+            return edit;
+        }
+        case layout::Kind::ComboBox: {
+            auto* combo = new QComboBox(&parent);
+            bindComboBox(static_cast<ComboBox&>(*m_form.findControl(item.name)), *combo);
+            return combo;
+        }
+        case layout::Kind::CheckBox: {
+            auto* check = new QCheckBox(&parent);
+            bindCheckBox(static_cast<CheckBox&>(*m_form.findControl(item.name)), *check);
+            return check;
+        }
+        case layout::Kind::Image:
+            return new BulletMarker(&parent);
+    }
+    return new QWidget(&parent);
+}
+
+void FormBinding::describeInputs() {
+    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
+        const std::string_view caption = layout::textBoxCaption(i);
+        describe(*widgetOf(m_form.txtContact(i)), labelWithCaption(m_root, caption), caption,
+                 layout::isRequired("txtContact", i));
+    }
+    for (const LabelledInput& input : labelledInputs) {
+        const std::optional<layout::Item> label = layout::find(input.label);
+        auto* labelWidget = m_root.findChild<QLabel*>(toQString(input.label));
+        describe(*widgetOf(*m_form.findControl(input.control)), labelWidget,
+                 label ? label->caption : std::string_view(), layout::isRequired(input.control));
+    }
+}
+
+void FormBinding::setTabOrder() {
+    QWidget* previous = nullptr;
+    for (Control* control : m_form.tabOrder()) {
+        QWidget* widget = widgetOf(*control);
+        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void FormBinding::mirrorFocus() {
+    const Control* focused = m_form.focus.focused();
+    if (focused == nullptr) return;
+    QWidget* widget = widgetOf(*focused);
+    if (widget != nullptr && !widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+}
+
+Control* FormBinding::controlAt(QWidget* widget) const {
+    for (; widget != nullptr && widget != &m_root; widget = widget->parentWidget()) {
+        const auto found = m_controls.find(widget);
+        if (found != m_controls.end()) return found->second;
+    }
+    return nullptr;
+}
+
+QWidget* FormBinding::widgetOf(const Control& control) const {
+    const auto found = m_widgets.find(&control);
+    return found == m_widgets.end() ? nullptr : found->second;
+}
+
+bool FormBinding::tabMove(bool next) {
+    const std::vector<Control*> order = m_form.tabOrder();
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto current = std::find(order.begin(), order.end(), m_form.focus.focused());
+    std::ptrdiff_t position = current == order.end() ? (next ? -1 : count)
+                                                     : current - order.begin();
+    const std::ptrdiff_t step = next ? 1 : -1;
+    for (position += step; position >= 0 && position < count; position += step) {
+        Control& target = *order[static_cast<std::size_t>(position)];
+        if (!target.enabled()) continue;
+        forwardUserInput([&] {
+            if (user::moveFocus(target) != user::Outcome::Done) mirrorFocus();
+        });
+        return true;
+    }
+    return false;
+}
+
+}  // namespace xkr::qt

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <unordered_map>
+
+#include "view/EditorForm.h"
+#include "view/Layout.h"
+
+class QWidget;
+
+namespace xkr::qt {
+
+// Builds the form's Qt widgets from the layout tables, binds each to its control model and keeps
+// the Qt focus on the control that the model's focus manager names.
+class FormBinding {
+public:
+    FormBinding(EditorForm& form, QWidget& root);
+    FormBinding(const FormBinding&) = delete;
+    FormBinding& operator=(const FormBinding&) = delete;
+
+    // The control model a widget (or a widget inside it) stands for; nullptr for none.
+    Control* controlAt(QWidget* widget) const;
+    QWidget* widgetOf(const Control& control) const;
+
+    // Tab and Shift+Tab: the user's focus move to the next enabled control in tab order.
+    // Returns false at the end of the order, where the focus may leave the form.
+    bool tabMove(bool next);
+
+private:
+    void build();
+    QWidget* createControl(const layout::Item& item, QWidget& parent);
+    void describeInputs();
+    void setTabOrder();
+    void mirrorFocus();
+
+    EditorForm& m_form;
+    QWidget& m_root;
+    std::unordered_map<const Control*, QWidget*> m_widgets;
+    std::unordered_map<const QWidget*, Control*> m_controls;
+    QHash<QString, QWidget*> m_containers;
+};
+
+}  // namespace xkr::qt

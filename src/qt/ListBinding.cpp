@@ -1,0 +1,124 @@
+#include "qt/ListBinding.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStringList>
+#include <QTreeView>
+
+#include "qt/ContactListModel.h"
+#include "qt/ControlBindings.h"
+#include "qt/Twips.h"
+#include "qt/UserInput.h"
+
+namespace xkr::qt {
+namespace {
+
+// The list model owns the selection: Qt never changes it on its own, so a key press in the view
+// cannot select an entry that the editor does not know about.
+class ContactTreeView : public QTreeView {
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex&,
+                                                         const QEvent*) const override {
+        return QItemSelectionModel::NoUpdate;
+    }
+};
+
+void applyColumnWidths(const ListView& list, QTreeView& view) {
+    const auto& headers = list.columnHeaders();
+    for (std::size_t k = 0; k < headers.size(); ++k) {
+        view.header()->resizeSection(static_cast<int>(k),
+                                     twipsToPixels(headers[k].width, view.logicalDpiX()));
+    }
+}
+
+void mirrorSelection(const ListView& list, QTreeView& view) {
+    QItemSelectionModel& selection = *view.selectionModel();
+    const QSignalBlocker block(&selection);
+    const std::optional<std::size_t> selected = list.selectedIndex();
+    if (!selected) {
+        selection.clear();
+        return;
+    }
+    const QModelIndex index = view.model()->index(static_cast<int>(*selected), 0);
+    selection.setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                         QItemSelectionModel::Rows);
+}
+
+void mirrorList(const ListView& list, QTreeView& view) {
+    view.setEnabled(list.available());
+    setBackground(view, list.backColour());
+    // HideSelection: the selected entry shows only while the list has the focus.
+    QPalette palette = view.palette();
+    const QPalette normal = view.style()->standardPalette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     list.hideSelection() ? palette.color(QPalette::Base)
+                                          : normal.color(QPalette::Inactive, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     list.hideSelection()
+                         ? palette.color(QPalette::Text)
+                         : normal.color(QPalette::Inactive, QPalette::HighlightedText));
+    view.setPalette(palette);
+    {
+        const QSignalBlocker block(view.header());
+        view.header()->setSortIndicator(
+            list.sortKey(), list.sortOrder() == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    }
+    mirrorSelection(list, view);
+}
+
+QString visibleColumns(const ListView& list) {
+    QStringList names;
+    for (const ColumnHeader& header : list.columnHeaders()) {
+        if (header.width > 0) names << QString::fromStdString(header.text);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QTreeView* createListView(ListView& list, QWidget* parent) {
+    auto* view = new ContactTreeView(parent);
+    auto* model = new ContactListModel(list, view);
+    view->setModel(model);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->header()->setMinimumSectionSize(0);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsClickable(true);
+    view->header()->setSectionsMovable(false);
+    view->header()->setSortIndicatorShown(true);
+    view->setAccessibleName(QStringLiteral("Pay-to entries"));
+    view->setAccessibleDescription(QStringLiteral("Columns: ") + visibleColumns(list));
+    applyColumnWidths(list, *view);
+    mirrorList(list, *view);
+
+    list.itemsChanged.connect([&list, view, model] {
+        model->reload();
+        // A reset forgets the section sizes and the selection.
+        applyColumnWidths(list, *view);
+        mirrorSelection(list, *view);
+    });
+    list.changed.connect([&list, view] { mirrorList(list, *view); });
+
+    QObject::connect(view, &QAbstractItemView::clicked, view, [&list](const QModelIndex& index) {
+        forwardUserInput([&] { list.userSelectAndClick(static_cast<std::size_t>(index.row())); });
+    });
+    QObject::connect(view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
+        forwardUserInput([&] { list.userClickHeader(static_cast<std::size_t>(section) + 1); });
+        // The header flips its own indicator on a click; the list model decides.
+        mirrorList(list, *view);
+    });
+    return view;
+}
+
+}  // namespace xkr::qt

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "view/ListView.h"
+
+class QTreeView;
+class QWidget;
+
+namespace xkr::qt {
+
+// A tree view over the list model: header row, one selected entry, hidden columns at width 0.
+// The selection follows the model only; a click on an entry or a header is forwarded as the
+// list's user operation.
+QTreeView* createListView(ListView& list, QWidget* parent);
+
+}  // namespace xkr::qt

@@ -1,0 +1,93 @@
+#include "XKRVendorPayTo/VendorPayToWidget.h"
+
+#include <QObjectList>
+#include <exception>
+
+#include "control/VendorPayTo.h"
+
+#include "qt/FormBinding.h"
+#include "qt/QtMessageBox.h"
+#include "qt/Twips.h"
+
+namespace xkr {
+namespace {
+
+std::string toStd(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+VendorPayToWidget::VendorPayToWidget(QWidget* parent)
+    : QWidget(parent), m_control(std::make_unique<VendorPayTo>()) {
+    // Twips are laid out for the platform's small standard dialog font.
+    QFont standard = font();
+    standard.setPointSize(8);
+    setFont(standard);
+    m_control->setMessageBox(qt::qtMessageBox(this));
+    m_binding = std::make_unique<qt::FormBinding>(m_control->form(), *this);
+    setMinimumSize(sizeHint());
+}
+
+VendorPayToWidget::~VendorPayToWidget() {
+    // The child widgets and the binding refer to the control's models: they go first.
+    const QObjectList children = this->children();
+    qDeleteAll(children);
+    m_binding.reset();
+}
+
+template <typename Call>
+auto VendorPayToWidget::hostCall(const char* name, Call call) -> decltype(call()) {
+    m_lastError.clear();
+    try {
+        return call();
+    } catch (const std::exception& error) {
+        m_lastError = QString::fromUtf8(error.what());
+        qWarning("VendorPayTo: %s failed: %s", name, error.what());
+        return decltype(call())();
+    }
+}
+
+void VendorPayToWidget::LetContactAddress(const QString& ptContactData,
+                                          const QString& ptFieldSeparator,
+                                          const QString& ptRecordSeparator,
+                                          const QString& ptTableSeparator) {
+    hostCall("LetContactAddress", [&] {
+        m_control->LetContactAddress(toStd(ptContactData), toStd(ptFieldSeparator),
+                                     toStd(ptRecordSeparator), toStd(ptTableSeparator));
+    });
+}
+
+QString VendorPayToWidget::GetContactAddress() {
+    return hostCall("GetContactAddress",
+                    [&] { return QString::fromStdString(m_control->GetContactAddress()); });
+}
+
+void VendorPayToWidget::LetVendorIDNMode(int plVendorID, bool tbMode) {
+    hostCall("LetVendorIDNMode", [&] { m_control->LetVendorIDNMode(plVendorID, tbMode); });
+}
+
+QString VendorPayToWidget::ChangedDefault() {
+    return hostCall("ChangedDefault",
+                    [&] { return QString::fromStdString(m_control->ChangedDefault()); });
+}
+
+QString VendorPayToWidget::loadStatus() const {
+    return QString::fromStdString(m_control->loadStatus());
+}
+
+QString VendorPayToWidget::lastError() const { return m_lastError; }
+
+void VendorPayToWidget::setMessageBox(MessageBox messageBox) {
+    m_control->setMessageBox(messageBox ? std::move(messageBox) : qt::qtMessageBox(this));
+}
+
+QSize VendorPayToWidget::sizeHint() const {
+    return {qt::twipsToPixels(layout::designedWidth, logicalDpiX()),
+            qt::twipsToPixels(layout::designedHeight, logicalDpiY())};
+}
+
+bool VendorPayToWidget::focusNextPrevChild(bool next) {
+    // Past the last control of the form Qt takes over: on to the host's widgets, or around.
+    return m_binding->tabMove(next) || QWidget::focusNextPrevChild(next);
+}
+
+}  // namespace xkr
