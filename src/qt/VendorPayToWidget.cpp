@@ -18,9 +18,11 @@ std::string toStd(const QString& text) { return text.toStdString(); }
 
 VendorPayToWidget::VendorPayToWidget(QWidget* parent)
     : QWidget(parent), m_control(std::make_unique<VendorPayTo>()) {
-    // Twips are laid out for the platform's small standard dialog font.
+    // The twips were laid out for a small, narrow dialog font; a condensed face keeps the
+    // captions inside their labels.
     QFont standard = font();
     standard.setPointSize(8);
+    standard.setStretch(QFont::SemiCondensed);
     setFont(standard);
     m_control->setMessageBox(qt::qtMessageBox(this));
     m_binding = std::make_unique<qt::FormBinding>(m_control->form(), *this);

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds and runs the demo host. Without a display it writes build/vendorpayto-demo.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake --preset default
+cmake --build --preset default --target vendorpayto-demo -j "$(nproc)"
+./build/bin/vendorpayto-demo "$@"
