@@ -25,29 +25,34 @@ TextBox& textBoxArg(EditorForm& form, LineArgs& args) {
 
 Control& controlArg(EditorForm& form, LineArgs& args) {
     const std::string name = args.word("CONTROL");
-    if (name == "txtContact") return textBoxArg(form, args);
+    if (name == "txtContact")
+        return textBoxArg(form, args);
     Control* control = form.findControl(name);
-    if (control == nullptr) notA("a control", name);
+    if (control == nullptr)
+        notA("a control", name);
     return *control;
 }
 
 ComboBox* findCombo(EditorForm& form, std::string_view name) {
     for (ComboBox* combo : {&form.cboContactCountry, &form.cboContactState, &form.cboContactType}) {
-        if (combo->name() == name) return combo;
+        if (combo->name() == name)
+            return combo;
     }
     return nullptr;
 }
 
 CheckBox* findCheck(EditorForm& form, std::string_view name) {
     for (CheckBox* box : {&form.ChkActive, &form.ChkDefault}) {
-        if (box->name() == name) return box;
+        if (box->name() == name)
+            return box;
     }
     return nullptr;
 }
 
 CommandButton* findButton(EditorForm& form, std::string_view name) {
     for (CommandButton* button : {&form.cmdAdd, &form.cmdEdit, &form.cmdDelete}) {
-        if (button->name() == name) return button;
+        if (button->name() == name)
+            return button;
     }
     return nullptr;
 }
@@ -55,21 +60,24 @@ CommandButton* findButton(EditorForm& form, std::string_view name) {
 ComboBox& comboArg(EditorForm& form, LineArgs& args) {
     const std::string name = args.word("COMBO");
     ComboBox* combo = findCombo(form, name);
-    if (combo == nullptr) notA("a combo", name);
+    if (combo == nullptr)
+        notA("a combo", name);
     return *combo;
 }
 
 CheckBox& checkArg(EditorForm& form, LineArgs& args) {
     const std::string name = args.word("CHECK");
     CheckBox* box = findCheck(form, name);
-    if (box == nullptr) notA("a check box", name);
+    if (box == nullptr)
+        notA("a check box", name);
     return *box;
 }
 
 CommandButton& buttonArg(EditorForm& form, LineArgs& args) {
     const std::string name = args.word("BUTTON");
     CommandButton* button = findButton(form, name);
-    if (button == nullptr) notA("a button", name);
+    if (button == nullptr)
+        notA("a button", name);
     return *button;
 }
 

@@ -31,9 +31,11 @@ void showCombo(std::ostream& out, const ComboBox& combo) {
 
 void showItems(std::ostream& out, const ComboBox& combo) {
     out << combo.name() << " items: ";
-    if (combo.listCount() == 0) out << "(none)";
+    if (combo.listCount() == 0)
+        out << "(none)";
     for (int i = 0; i < combo.listCount(); ++i) {
-        if (i > 0) out << ", ";
+        if (i > 0)
+            out << ", ";
         out << quoted(combo.itemText(i)) << '=' << combo.itemData(i);
     }
     out << '\n';
@@ -46,9 +48,9 @@ void showList(std::ostream& out, const ListView& list) {
     } else {
         out << "none";
     }
-    out << " sort=" << list.sortKey() << ' '
-        << (list.sortOrder() == 0 ? "ascending" : "descending")
-        << " enabled=" << yesNo(list.available()) << " hideselection=" << yesNo(list.hideSelection())
+    out << " sort=" << list.sortKey() << ' ' << (list.sortOrder() == 0 ? "ascending" : "descending")
+        << " enabled=" << yesNo(list.available())
+        << " hideselection=" << yesNo(list.hideSelection())
         << " back=" << colourName(list.backColour()) << '\n';
 }
 
@@ -64,7 +66,8 @@ void showEntries(std::ostream& out, const ListView& list) {
     out << "entries: " << list.itemCount() << '\n';
     for (std::size_t i = 0; i < list.itemCount(); ++i) {
         out << "  " << escapeText(list.column(i, 0));
-        for (std::size_t k = 1; k <= lastSubItem; ++k) out << " | " << escapeText(list.column(i, k));
+        for (std::size_t k = 1; k <= lastSubItem; ++k)
+            out << " | " << escapeText(list.column(i, k));
         out << '\n';
     }
 }

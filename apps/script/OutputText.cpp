@@ -28,13 +28,19 @@ std::string escapeText(std::string_view text) {
     return out;
 }
 
-std::string quoted(std::string_view text) { return '"' + escapeText(text) + '"'; }
+std::string quoted(std::string_view text) {
+    return '"' + escapeText(text) + '"';
+}
 
-const char* yesNo(bool value) { return value ? "yes" : "no"; }
+const char* yesNo(bool value) {
+    return value ? "yes" : "no";
+}
 
 std::string colourName(Colour colour) {
-    if (colour == windowBackground) return "window";
-    if (colour == buttonFace) return "face";
+    if (colour == windowBackground)
+        return "window";
+    if (colour == buttonFace)
+        return "face";
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(colour));
     return buffer;

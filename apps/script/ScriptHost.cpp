@@ -15,9 +15,11 @@ namespace {
 std::string readBytes(const std::filesystem::path& path, std::string_view given) {
     std::error_code error;
     std::ifstream in;
-    if (!std::filesystem::is_directory(path, error)) in.open(path, std::ios::binary);
+    if (!std::filesystem::is_directory(path, error))
+        in.open(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad()) throw ScriptError("cannot read file " + escapeText(given));
+    if (!in.is_open() || in.bad())
+        throw ScriptError("cannot read file " + escapeText(given));
     return bytes;
 }
 
@@ -35,7 +37,8 @@ int ScriptHost::run(std::string_view script, std::ostream& err) {
         const std::string_view line = script.substr(start, end - start);
         start = end == std::string_view::npos ? script.size() : end + 1;
         ++lineNumber;
-        if (isSkipped(line)) continue;
+        if (isSkipped(line))
+            continue;
         try {
             execute(line);
         } catch (const ScriptError& error) {
@@ -52,8 +55,9 @@ int ScriptHost::run(std::string_view script, std::ostream& err) {
 void ScriptHost::createControl() {
     m_control.reset();
     m_control = std::make_unique<VendorPayTo>();
-    m_control->setMessageBox([this](const std::string& text, const std::string& title,
-                                    int style) { return m_recorder.show(text, title, style); });
+    m_control->setMessageBox([this](const std::string& text, const std::string& title, int style) {
+        return m_recorder.show(text, title, style);
+    });
 }
 
 void ScriptHost::execute(std::string_view line) {
@@ -82,7 +86,8 @@ void ScriptHost::runHostCall(const std::string& command, LineArgs& args) {
     } else if (command == "answer") {
         const std::string answer = args.word("yes or no");
         args.end();
-        if (answer != "yes" && answer != "no") throw ScriptError("answer must be yes or no");
+        if (answer != "yes" && answer != "no")
+            throw ScriptError("answer must be yes or no");
         m_recorder.queueAnswer(answer == "yes");
     } else if (command == "echo") {
         m_out << escapeText(args.text()) << '\n';
@@ -125,7 +130,8 @@ void ScriptHost::vendor(LineArgs& args) {
     const std::int32_t id = toInt32(args.word("ID"), "vendor id");
     const std::string mode = args.word("MODE");
     args.end();
-    if (mode != "true" && mode != "false") throw ScriptError("MODE must be true or false");
+    if (mode != "true" && mode != "false")
+        throw ScriptError("MODE must be true or false");
     try {
         m_control->LetVendorIDNMode(id, mode == "true");
     } catch (const VendorPayToError&) {

@@ -7,9 +7,12 @@ namespace xkr::script {
 namespace {
 
 int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -23,17 +26,27 @@ std::string decodeEscapes(std::string_view raw) {
             decoded += raw[i];
             continue;
         }
-        if (i + 1 >= raw.size()) throw ScriptError("backslash at the end of an argument");
+        if (i + 1 >= raw.size())
+            throw ScriptError("backslash at the end of an argument");
         const char kind = raw[++i];
         switch (kind) {
-            case '\\': decoded += '\\'; break;
-            case 't': decoded += '\t'; break;
-            case 'n': decoded += '\n'; break;
-            case 'r': decoded += '\r'; break;
+            case '\\':
+                decoded += '\\';
+                break;
+            case 't':
+                decoded += '\t';
+                break;
+            case 'n':
+                decoded += '\n';
+                break;
+            case 'r':
+                decoded += '\r';
+                break;
             case 'x': {
                 const int high = i + 1 < raw.size() ? hexDigit(raw[i + 1]) : -1;
                 const int low = i + 2 < raw.size() ? hexDigit(raw[i + 2]) : -1;
-                if (high < 0 || low < 0) throw ScriptError("\\x needs two hex digits");
+                if (high < 0 || low < 0)
+                    throw ScriptError("\\x needs two hex digits");
                 decoded += static_cast<char>(high * 16 + low);
                 i += 2;
                 break;
@@ -60,7 +73,8 @@ LineArgs::LineArgs(std::string_view line) {
 }
 
 std::string LineArgs::word(std::string_view what) {
-    if (!m_more) throw ScriptError("missing argument " + std::string(what));
+    if (!m_more)
+        throw ScriptError("missing argument " + std::string(what));
     const std::size_t space = m_rest.find(' ');
     const std::string_view raw = m_rest.substr(0, space);
     m_more = space != std::string_view::npos;
@@ -69,7 +83,8 @@ std::string LineArgs::word(std::string_view what) {
 }
 
 std::string LineArgs::text() {
-    if (!m_more) return {};
+    if (!m_more)
+        return {};
     m_more = false;
     const std::string_view raw = m_rest;
     m_rest = {};
@@ -77,7 +92,8 @@ std::string LineArgs::text() {
 }
 
 void LineArgs::end() const {
-    if (m_more) throw ScriptError("unexpected argument after " + m_command);
+    if (m_more)
+        throw ScriptError("unexpected argument after " + m_command);
 }
 
 std::int64_t toWholeNumber(std::string_view text, std::string_view what) {

@@ -18,8 +18,10 @@ using user::Outcome;
 // its own (the validation that kept the focus has already spoken).
 void report(std::ostream& out, Outcome outcome, const Control& target,
             std::string_view noTargetLine) {
-    if (outcome == Outcome::Blocked) out << "blocked: " << target.displayName() << '\n';
-    if (outcome == Outcome::NoTarget) out << noTargetLine << '\n';
+    if (outcome == Outcome::Blocked)
+        out << "blocked: " << target.displayName() << '\n';
+    if (outcome == Outcome::NoTarget)
+        out << noTargetLine << '\n';
 }
 
 std::string noTarget(std::string_view kind, std::string_view given) {
@@ -48,13 +50,15 @@ void type(EditorForm& form, LineArgs& args, std::ostream& out) {
 void pickWhere(ComboBox& combo, std::string_view given, std::ostream& out,
                int (*indexOf)(const ComboBox&, std::string_view)) {
     Outcome outcome = user::moveFocus(combo);
-    if (outcome == Outcome::Done) outcome = user::pick(combo, indexOf(combo, given));
+    if (outcome == Outcome::Done)
+        outcome = user::pick(combo, indexOf(combo, given));
     report(out, outcome, combo, noTarget("item", given));
 }
 
 int indexOfText(const ComboBox& combo, std::string_view text) {
     for (int i = 0; i < combo.listCount(); ++i) {
-        if (combo.itemText(i) == text) return i;
+        if (combo.itemText(i) == text)
+            return i;
     }
     return -1;
 }
@@ -97,14 +101,16 @@ void clickEntryWhere(EditorForm& form, std::string_view given, std::ostream& out
 
 std::optional<std::size_t> positionOfId(const ListView& list, std::string_view id) {
     for (std::size_t i = 0; i < list.itemCount(); ++i) {
-        if (list.itemText(i) == id) return i;
+        if (list.itemText(i) == id)
+            return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::size_t> positionOfRow(const ListView& list, std::string_view given) {
     const std::int64_t row = toWholeNumber(given, "row");
-    if (row < 1 || row > static_cast<std::int64_t>(list.itemCount())) return std::nullopt;
+    if (row < 1 || row > static_cast<std::int64_t>(list.itemCount()))
+        return std::nullopt;
     return static_cast<std::size_t>(row - 1);
 }
 
@@ -155,8 +161,7 @@ constexpr std::array<UserCommand, 10> userCommands{{
 
 }  // namespace
 
-bool runUserAction(std::string_view command, LineArgs& args, EditorForm& form,
-                   std::ostream& out) {
+bool runUserAction(std::string_view command, LineArgs& args, EditorForm& form, std::ostream& out) {
     for (const UserCommand& entry : userCommands) {
         if (entry.name == command) {
             entry.run(form, args, out);

@@ -12,7 +12,6 @@ namespace xkr::script {
 // click-list, click-header) through the controls' user operations only, and prints what the
 // user would notice: blocked targets and missing items. Returns false for any other command.
 // A failure that leaves an event routine passes on as EventError.
-bool runUserAction(std::string_view command, LineArgs& args, EditorForm& form,
-                   std::ostream& out);
+bool runUserAction(std::string_view command, LineArgs& args, EditorForm& form, std::ostream& out);
 
 }  // namespace xkr::script

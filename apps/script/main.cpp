@@ -21,7 +21,8 @@ int fail(std::string_view reason) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2) return fail("too many arguments (see --help)");
+    if (argc > 2)
+        return fail("too many arguments (see --help)");
     const std::string source = argc == 2 ? argv[1] : "-";
     if (source == "--help" || source == "-h") {
         std::cout << xkr::script::helpText();
@@ -37,12 +38,16 @@ int main(int argc, char** argv) {
     } else {
         std::error_code error;
         std::ifstream in;
-        if (!std::filesystem::is_directory(source, error)) in.open(source, std::ios::binary);
-        if (!in.is_open()) return fail("cannot read script " + source);
+        if (!std::filesystem::is_directory(source, error))
+            in.open(source, std::ios::binary);
+        if (!in.is_open())
+            return fail("cannot read script " + source);
         script.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad()) return fail("cannot read script " + source);
+        if (in.bad())
+            return fail("cannot read script " + source);
         folder = std::filesystem::path(source).parent_path();
-        if (folder.empty()) folder = ".";
+        if (folder.empty())
+            folder = ".";
     }
 
     xkr::script::ScriptHost host(std::cout, folder);

@@ -35,22 +35,21 @@ TEST_P(DecodeEscapes, DecodesOrRefuses) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DecodeEscapes,
-    testing::Values(
-        EscapeRow{"Plain", "a b|c", "a b|c"},
-        EscapeRow{"Named", R"(\\\t\n\r)", "\\\t\n\r"},
-        // \x00 must give one NUL byte, not end the text
-        EscapeRow{"NulByte", R"(a\x00b)", std::string("a\0b", 3)},
-        EscapeRow{"HexEitherCase", R"(\x7e\x7E\xC3\xA9)", "~~\xC3\xA9"},
-        // a decoded backslash must not start a second escape
-        EscapeRow{"EscapedBackslashThenX", R"(\\x41)", "\\x41"},
-        EscapeRow{"UnknownLetter", R"(\q)", std::nullopt},
-        EscapeRow{"TrailingBackslash", "abc\\", std::nullopt},
-        EscapeRow{"OneHexDigit", R"(\x4)", std::nullopt},
-        EscapeRow{"NonHexDigit", R"(\x4G)", std::nullopt},
-        EscapeRow{"UpperCaseNamed", R"(\N)", std::nullopt}),
-    rowName<EscapeRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, DecodeEscapes,
+                         testing::Values(EscapeRow{"Plain", "a b|c", "a b|c"},
+                                         EscapeRow{"Named", R"(\\\t\n\r)", "\\\t\n\r"},
+                                         // \x00 must give one NUL byte, not end the text
+                                         EscapeRow{"NulByte", R"(a\x00b)", std::string("a\0b", 3)},
+                                         EscapeRow{"HexEitherCase", R"(\x7e\x7E\xC3\xA9)",
+                                                   "~~\xC3\xA9"},
+                                         // a decoded backslash must not start a second escape
+                                         EscapeRow{"EscapedBackslashThenX", R"(\\x41)", "\\x41"},
+                                         EscapeRow{"UnknownLetter", R"(\q)", std::nullopt},
+                                         EscapeRow{"TrailingBackslash", "abc\\", std::nullopt},
+                                         EscapeRow{"OneHexDigit", R"(\x4)", std::nullopt},
+                                         EscapeRow{"NonHexDigit", R"(\x4G)", std::nullopt},
+                                         EscapeRow{"UpperCaseNamed", R"(\N)", std::nullopt}),
+                         rowName<EscapeRow>);
 
 struct PrintRow {
     const char* name;
@@ -106,8 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // two spaces delimit an empty argument: the table separator here
         SplitRow{"EmptyArgument", "load-text | ~  1|A~^x", {"|", "~", ""}, "1|A~^x"},
-        SplitRow{"TextKeepsSpaces", "pick cboContactType Net 30  -  30 days ",
-                 {"cboContactType"}, "Net 30  -  30 days "},
+        SplitRow{"TextKeepsSpaces",
+                 "pick cboContactType Net 30  -  30 days ",
+                 {"cboContactType"},
+                 "Net 30  -  30 days "},
         SplitRow{"EscapedSpaceStaysInWord", R"(click-entry a\x20b)", {"a b"}, ""},
         SplitRow{"EmptyTextAfterSpace", "type 0 ", {"0"}, ""},
         SplitRow{"NoTextAtAll", "type 0", {"0"}, ""}),
@@ -149,8 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         QuestionRow{"InformationKeepsQueue", 64, {false}, "message(64): Title: Text\n", 1},
         QuestionRow{"QuestionDefaultYes", 36, {}, "question(36): Title: Text -> yes\n", 6},
         QuestionRow{"QuestionQueuedNo", 36, {false, true}, "question(36): Title: Text -> no\n", 7},
-        QuestionRow{"SecondButtonDefault", 36 + 256, {}, "question(292): Title: Text -> no\n",
-                    7}),
+        QuestionRow{"SecondButtonDefault", 36 + 256, {}, "question(292): Title: Text -> no\n", 7}),
     rowName<QuestionRow>);
 
 TEST(MessageBoxes, AnswersAreUsedOnceInOrder) {
@@ -193,8 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptErrorRow{"VendorOutOfRange", "vendor 2147483648 true",
                        "vendor id out of the 32-bit range: 2147483648"},
         ScriptErrorRow{"VendorNotNumber", "vendor 12a true", "malformed vendor id: 12a"},
-        ScriptErrorRow{"TooManyArguments", "show focus now",
-                       "unexpected argument after show"},
+        ScriptErrorRow{"TooManyArguments", "show focus now", "unexpected argument after show"},
         ScriptErrorRow{"NoSuchTextBox", "type 11 x", "no control txtContact 11"},
         ScriptErrorRow{"NotAButton", "press lstContacts", "not a button: lstContacts"},
         ScriptErrorRow{"NotACombo", "pick ChkActive x", "not a combo: ChkActive"},
@@ -227,9 +226,10 @@ TEST(ScriptHost, RecreateStartsAFreshControlLife) {
         "pick-index cboContactType 0\ntype 8 07\npress cmdAdd\nexport\n";
     const std::string load = "load-text | ~ ^ ^3|T|t~^10|1|IL|Illinois~\nvendor 1 true\n";
     ASSERT_EQ(host.run(load + add + "recreate\nexport\n" + load + add, err), exitOk) << err.str();
-    const std::string exported = "export: 000-N\\x7CN\\x7C07\\x7CS\\x7C\\x7CC\\x7C1\\x7C10"
-                                 "\\x7C\\x7C\\x7C\\x7C\\x7C\\x7C\\x7C-1\\x7C0\\x7C3\\x7C\\x7C"
-                                 "\\x7C1~\n";
+    const std::string exported =
+        "export: 000-N\\x7CN\\x7C07\\x7CS\\x7C\\x7CC\\x7C1\\x7C10"
+        "\\x7C\\x7C\\x7C\\x7C\\x7C\\x7C\\x7C-1\\x7C0\\x7C3\\x7C\\x7C"
+        "\\x7C1~\n";
     // the second life numbers its first new entry 000-N again, and starts view-only
     EXPECT_EQ(out.str(), exported + "export: \n" + exported);
 }
