@@ -37,6 +37,13 @@ if(TARGET xkr_widgets)
     FILES_MATCHING PATTERN "*.h")
 endif()
 
+# Where Designer looks when QT_PLUGIN_PATH names <prefix>/lib/qt6/plugins; the plugin finds the
+# widget library three folders up.
+if(TARGET xkr_designer)
+  set_target_properties(xkr_designer PROPERTIES INSTALL_RPATH "$ORIGIN/../../..")
+  install(TARGETS xkr_designer LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/qt6/plugins/designer)
+endif()
+
 configure_package_config_file(cmake/XKRVendorPayToConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToConfig.cmake
   INSTALL_DESTINATION ${XKR_INSTALL_CMAKEDIR})

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, only when some are missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libqt6opengl6-dev qt6-tools-dev fonts-dejavu-core
+          qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-declarative-dev
+          fonts-dejavu-core
           clang-14 libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
