@@ -96,7 +96,8 @@ LoadResult loadContactData(std::string_view text, const Separators& separators,
         const std::vector<std::string_view> tables = splitAt(text, separators.table);
         if (tables.size() != 3) {
             throw VendorPayToError("the text holds " + std::to_string(tables.size()) +
-                                   " tables; it must hold exactly 3");
+                                   (tables.size() == 1 ? " table" : " tables") +
+                                   "; it must hold exactly 3");
         }
         const auto payTo = completeRecords(tables[0], separators.record, "pay-to entries");
         for (std::size_t i = 0; i < payTo.size(); ++i) {
