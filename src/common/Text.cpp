@@ -1,5 +1,6 @@
 #include "common/Text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -127,7 +128,11 @@ std::string shortestDecimal(double value) {
 }
 
 std::string zeroPadded(std::int64_t value, int digits) {
-    std::string magnitude = std::to_string(value < 0 ? -value : value);
+    // The magnitude is taken unsigned: negating the lowest value would overflow.
+    const auto magnitudeValue = value < 0 ? 0 - static_cast<std::uint64_t>(value)
+                                          : static_cast<std::uint64_t>(value);
+    std::string magnitude = std::to_string(magnitudeValue);
+    digits = std::max(digits, 0);
     if (magnitude.size() < static_cast<std::size_t>(digits)) {
         magnitude.insert(0, static_cast<std::size_t>(digits) - magnitude.size(), '0');
     }
