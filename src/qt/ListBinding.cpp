@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QStringList>
 #include <QTreeView>
 
@@ -20,11 +19,42 @@ class ContactTreeView : public QTreeView {
 public:
     using QTreeView::QTreeView;
 
+    // HideSelection: the selected entry shows only while the list has the focus.
+    void setHideSelection(bool hide) {
+        if (m_hideSelection == hide) return;
+        m_hideSelection = hide;
+        viewport()->update();
+    }
+
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex&,
                                                          const QEvent*) const override {
         return QItemSelectionModel::NoUpdate;
     }
+
+    void initViewItemOption(QStyleOptionViewItem* option) const override {
+        QTreeView::initViewItemOption(option);
+        if (!m_hideSelection || hasFocus()) return;
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            option->palette.setColor(group, QPalette::Highlight,
+                                     option->palette.color(group, QPalette::Base));
+            option->palette.setColor(group, QPalette::HighlightedText,
+                                     option->palette.color(group, QPalette::Text));
+        }
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QTreeView::focusInEvent(event);
+        viewport()->update();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QTreeView::focusOutEvent(event);
+        viewport()->update();
+    }
+
+private:
+    bool m_hideSelection = true;
 };
 
 void applyColumnWidths(const ListView& list, QTreeView& view) {
@@ -48,20 +78,10 @@ void mirrorSelection(const ListView& list, QTreeView& view) {
                                          QItemSelectionModel::Rows);
 }
 
-void mirrorList(const ListView& list, QTreeView& view) {
+void mirrorList(const ListView& list, ContactTreeView& view) {
     view.setEnabled(list.available());
     setBackground(view, list.backColour());
-    // HideSelection: the selected entry shows only while the list has the focus.
-    QPalette palette = view.palette();
-    const QPalette normal = view.style()->standardPalette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                     list.hideSelection() ? palette.color(QPalette::Base)
-                                          : normal.color(QPalette::Inactive, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     list.hideSelection()
-                         ? palette.color(QPalette::Text)
-                         : normal.color(QPalette::Inactive, QPalette::HighlightedText));
-    view.setPalette(palette);
+    view.setHideSelection(list.hideSelection());
     {
         const QSignalBlocker block(view.header());
         view.header()->setSortIndicator(

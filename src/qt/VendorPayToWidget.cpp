@@ -1,5 +1,6 @@
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 
+#include <QApplication>
 #include <QObjectList>
 #include <exception>
 
@@ -30,7 +31,9 @@ VendorPayToWidget::VendorPayToWidget(QWidget* parent)
 }
 
 VendorPayToWidget::~VendorPayToWidget() {
-    // The child widgets and the binding refer to the control's models: they go first.
+    // The child widgets and the binding refer to the control's models: they go first, and the
+    // focus moves their removal causes must not reach the models.
+    QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     const QObjectList children = this->children();
     qDeleteAll(children);
     m_binding.reset();
