@@ -13,7 +13,9 @@ function(xkr_install_library target exportName exportSet)
   set_target_properties(${target} PROPERTIES
     EXPORT_NAME ${exportName}
     VERSION ${PROJECT_VERSION}
-    SOVERSION ${PROJECT_VERSION_MAJOR})
+    SOVERSION ${PROJECT_VERSION_MAJOR}
+    # The widget library finds the core beside it, wherever the prefix was moved.
+    INSTALL_RPATH "$ORIGIN")
   target_include_directories(${target} PUBLIC
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
     $<INSTALL_INTERFACE:${XKR_INSTALL_INCLUDEDIR}>)

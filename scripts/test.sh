@@ -23,3 +23,23 @@ rm -rf build-fuzz/corpus-run
 cp -r tests/fuzz/corpus build-fuzz/corpus-run
 build-fuzz/bin/fuzz_vendorpayto -max_total_time=60 -timeout=10 -max_len=4096 \
   -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus-run
+
+# The installed package, as a host sees it: shared libraries installed into a temporary prefix,
+# a headless program built with pkg-config, and the example hosts built with find_package.
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_SHARED_LIBS=ON \
+      -DBUILD_TESTING=OFF -DXKR_WITH_BENCHMARKS=OFF
+cmake --build build-package -j "$jobs" --target xkr_core xkr_widgets xkr_designer
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install build-package --prefix "$prefix"
+pkgconfig_dir=$(dirname "$(find "$prefix" -name XKRVendorPayToCore.pc)")
+# shellcheck disable=SC2046  # pkg-config prints several words on purpose
+g++ -o "$prefix/core-consumer" tests/embedding/package/CoreConsumer.cpp \
+    $(PKG_CONFIG_PATH="$pkgconfig_dir" pkg-config --cflags --libs XKRVendorPayToCore)
+LD_LIBRARY_PATH="$pkgconfig_dir/.." "$prefix/core-consumer"
+for example in host jshost; do
+  cmake -S "examples/$example" -B "$prefix/build-$example" -G Ninja \
+        -DCMAKE_PREFIX_PATH="$prefix"
+  cmake --build "$prefix/build-$example" -j "$jobs"
+done
+ctest --test-dir "$prefix/build-host" --output-on-failure

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+namespace Ui {
+class HostWindow;
+}
+
+namespace xkr {
+class VendorPayToWidget;
+}
+
+// A host application's window: the pay-to control as placed on the form in Designer, and a
+// Collect button that shows what the host would store.
+class HostWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit HostWindow(QWidget* parent = nullptr);
+    ~HostWindow() override;
+
+    xkr::VendorPayToWidget& payTo();
+    // Loads the bundled sample vendor and opens it for editing.
+    void loadSampleVendor();
+
+private:
+    void collect();
+
+    std::unique_ptr<Ui::HostWindow> m_ui;
+};
