@@ -158,7 +158,7 @@ Label::Label(std::string name, std::string caption)
 void Label::setCaption(std::string caption) {
     if (m_caption == caption) return;
     m_caption = std::move(caption);
-    changed.emit();
+    changed.raise();
 }
 
 }  // namespace xkr

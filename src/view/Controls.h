@@ -41,7 +41,7 @@ public:
     Signal changed;
 
 protected:
-    void notify() { changed.emit(); }
+    void notify() { changed.raise(); }
 
 private:
     FocusManager& m_focus;

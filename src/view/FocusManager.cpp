@@ -33,7 +33,7 @@ void FocusManager::controlDisabled(const Control& control) {
 void FocusManager::setFocused(Control* control) {
     if (m_focused == control) return;
     m_focused = control;
-    changed.emit();
+    changed.raise();
 }
 
 }  // namespace xkr

@@ -1,6 +1,7 @@
 #include "view/ListView.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "common/Error.h"
 
@@ -144,7 +145,7 @@ ListView::UpdateBatch::UpdateBatch(ListView& list) : m_list(list) { ++m_list.m_b
 ListView::UpdateBatch::~UpdateBatch() {
     if (--m_list.m_batchDepth == 0 && m_list.m_batchDirty) {
         m_list.m_batchDirty = false;
-        m_list.itemsChanged.emit();
+        m_list.itemsChanged.raise();
     }
 }
 
@@ -166,14 +167,36 @@ const ListView::Item& ListView::item(std::size_t position) const {
 void ListView::reorder() {
     const auto key = static_cast<std::size_t>(m_sortKey);
     const bool descending = m_sortOrder == 1;
-    auto before = [key, descending](const Item& a, const Item& b) {
-        const int c = compareText(a.columns.get(key), b.columns.get(key));
+    std::vector<std::string_view> keys;
+    keys.reserve(m_items.size());
+    for (const Item& item : m_items) keys.push_back(item.columns.get(key));
+    auto before = [&keys, descending](std::size_t a, std::size_t b) {
+        const int c = compareText(keys[a], keys[b]);
         return descending ? c > 0 : c < 0;
     };
-    const auto sortedEnd = std::is_sorted_until(m_items.begin(), m_items.end(), before);
-    if (sortedEnd == m_items.end()) return;
-    std::stable_sort(sortedEnd, m_items.end(), before);
-    std::inplace_merge(m_items.begin(), sortedEnd, m_items.end(), before);
+    std::vector<std::size_t> order(m_items.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (std::is_sorted(order.begin(), order.end(), before)) return;
+    auto after = [&before](std::size_t a, std::size_t b) { return before(b, a); };
+    if (std::is_sorted(order.begin(), order.end(), after)) {
+        // A click on the sorted column flips the direction: taking the runs of equal texts
+        // from the back gives the stable order in one pass instead of a sort.
+        order.clear();
+        for (std::size_t end = keys.size(); end > 0;) {
+            std::size_t start = end - 1;
+            while (start > 0 && compareText(keys[start - 1], keys[end - 1]) == 0) --start;
+            for (std::size_t i = start; i < end; ++i) order.push_back(i);
+            end = start;
+        }
+    } else {
+        // Sorting positions and moving each entry once: moving the entries themselves through
+        // a stable sort costs several times more at 32,767 entries.
+        std::stable_sort(order.begin(), order.end(), before);
+    }
+    std::vector<Item> sorted;
+    sorted.reserve(m_items.size());
+    for (std::size_t position : order) sorted.push_back(std::move(m_items[position]));
+    m_items = std::move(sorted);
     itemsDirty();
 }
 
@@ -181,7 +204,7 @@ void ListView::itemsDirty() {
     if (m_batchDepth > 0) {
         m_batchDirty = true;
     } else {
-        itemsChanged.emit();
+        itemsChanged.raise();
     }
 }
 

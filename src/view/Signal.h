@@ -7,11 +7,12 @@
 namespace xkr {
 
 // A change notification that a front end subscribes to; the core itself never listens.
+// Raised with raise(), not emit(): Qt defines `emit` as a macro, and Qt hosts include this.
 class Signal {
 public:
     using Slot = std::function<void()>;
     void connect(Slot slot) { m_slots.push_back(std::move(slot)); }
-    void emit() const {
+    void raise() const {
         for (const Slot& slot : m_slots) slot();
     }
 
