@@ -36,7 +36,7 @@ void HostWindow::loadSampleVendor() {
 }
 
 void HostWindow::collect() {
-    m_ui->resultView->setPlainText(tr("Added or changed: %1\nPrimary now: %2")
-                                       .arg(m_ui->payTo->GetContactAddress(),
-                                            m_ui->payTo->ChangedDefault()));
+    m_ui->resultView->setPlainText(
+        tr("Added or changed: %1\nPrimary now: %2")
+            .arg(m_ui->payTo->GetContactAddress(), m_ui->payTo->ChangedDefault()));
 }

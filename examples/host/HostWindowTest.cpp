@@ -16,7 +16,8 @@ namespace {
 template <typename Widget>
 Widget* child(QWidget& root, const char* name) {
     auto* widget = root.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
+    if (!widget)
+        qFatal("no widget %s", name);
     return widget;
 }
 
@@ -39,11 +40,14 @@ void HostWindowTest::addEntryThenCollect_data() {
     QTest::addColumn<QString>("defaultPayTo");
     QTest::addColumn<QString>("changedDefault");
 
-    QTest::newRow("primary left alone") << 0 << "0" << "";
-    QTest::newRow("made primary") << 1 << "-1" << "000-N";
+    QTest::newRow("primary left alone") << 0 << "0"
+                                        << "";
+    QTest::newRow("made primary") << 1 << "-1"
+                                  << "000-N";
     // Checking moved the mark away from the old primary entry; unchecking does not give it
     // back, so no entry is primary any more.
-    QTest::newRow("checked then unchecked") << 2 << "0" << "";
+    QTest::newRow("checked then unchecked") << 2 << "0"
+                                            << "";
 }
 
 void HostWindowTest::addEntryThenCollect() {
@@ -82,8 +86,8 @@ void HostWindowTest::addEntryThenCollect() {
     typeInto("txtContact_8", QStringLiteral("7"));
     auto* primary = child<QCheckBox>(window, "ChkDefault");
     for (int i = 0; i < primaryClicks; ++i) {
-        QTest::mouseClick(primary, Qt::LeftButton, {}, QPoint(primary->width() / 2,
-                                                              primary->height() / 2));
+        QTest::mouseClick(primary, Qt::LeftButton, {},
+                          QPoint(primary->width() / 2, primary->height() / 2));
     }
     // The vendor term comes before Primary Pay To and Active in the tab order.
     QTest::mouseClick(child<QLineEdit>(window, "txtContact_8"), Qt::LeftButton);
@@ -103,9 +107,7 @@ void HostWindowTest::addEntryThenCollect() {
     QCOMPARE(window.payTo().ChangedDefault(), changedDefault);
 
     QTest::mouseClick(child<QPushButton>(window, "collectButton"), Qt::LeftButton);
-    QVERIFY(child<QPlainTextEdit>(window, "resultView")
-                ->toPlainText()
-                .contains(entry.trimmed()));
+    QVERIFY(child<QPlainTextEdit>(window, "resultView")->toPlainText().contains(entry.trimmed()));
 }
 
 QTEST_MAIN(HostWindowTest)

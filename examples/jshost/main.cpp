@@ -22,8 +22,8 @@ int main(int argc, char* argv[]) {
 
     xkr::VendorPayToWidget widget;
     xkr::jshost::ScriptHost host(widget);
-    const QString error = xkr::jshost::describeError(
-        host.run(QString::fromUtf8(file.readAll()), file.fileName()));
+    const QString error =
+        xkr::jshost::describeError(host.run(QString::fromUtf8(file.readAll()), file.fileName()));
     if (!error.isEmpty()) {
         err << error << '\n';
         return 1;

@@ -66,25 +66,28 @@ void DesignerPluginTest::formBuildsTheControl_data() {
     auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
     QVERIFY(plugin != nullptr);
     // What Designer drops on a form when the control is dragged from the widget box.
-    QTest::newRow("dropped from the widget box") << plugin->domXml().toUtf8() << QStringLiteral("vendorPayTo");
+    QTest::newRow("dropped from the widget box")
+        << plugin->domXml().toUtf8() << QStringLiteral("vendorPayTo");
 
     QTest::newRow("placed in a layout")
-        << formAround("<layout class=\"QVBoxLayout\" name=\"layout\"><item>"
-                      "<widget class=\"xkr::VendorPayToWidget\" name=\"payTo\"/>"
-                      "</item></layout>")
+        << formAround(
+               "<layout class=\"QVBoxLayout\" name=\"layout\"><item>"
+               "<widget class=\"xkr::VendorPayToWidget\" name=\"payTo\"/>"
+               "</item></layout>")
         << QStringLiteral("payTo");
     QTest::newRow("with a property set in Designer")
-        << formAround("<widget class=\"xkr::VendorPayToWidget\" name=\"payTo\">"
-                      "<property name=\"toolTip\"><string>Pay-to</string></property>"
-                      "</widget>")
+        << formAround(
+               "<widget class=\"xkr::VendorPayToWidget\" name=\"payTo\">"
+               "<property name=\"toolTip\"><string>Pay-to</string></property>"
+               "</widget>")
         << QStringLiteral("payTo");
     QTest::newRow("declared as a custom widget of the form")
         << formAround("<widget class=\"xkr::VendorPayToWidget\" name=\"vendorAddresses\"/>")
-                   .replace("</ui>",
-                            "<customwidgets><customwidget><class>xkr::VendorPayToWidget</class>"
-                            "<extends>QWidget</extends>"
-                            "<header>XKRVendorPayTo/VendorPayToWidget.h</header>"
-                            "</customwidget></customwidgets></ui>")
+               .replace("</ui>",
+                        "<customwidgets><customwidget><class>xkr::VendorPayToWidget</class>"
+                        "<extends>QWidget</extends>"
+                        "<header>XKRVendorPayTo/VendorPayToWidget.h</header>"
+                        "</customwidget></customwidgets></ui>")
         << QStringLiteral("vendorAddresses");
 }
 
@@ -104,9 +107,8 @@ void DesignerPluginTest::formBuildsTheControl() {
     std::unique_ptr<QWidget> root(loader.load(&buffer));
     QVERIFY2(root != nullptr, qPrintable(loader.errorString()));
 
-    QWidget* control = root->objectName() == objectName
-                           ? root.get()
-                           : root->findChild<QWidget*>(objectName);
+    QWidget* control =
+        root->objectName() == objectName ? root.get() : root->findChild<QWidget*>(objectName);
     QVERIFY(control != nullptr);
     QCOMPARE(control->metaObject()->className(), widgetClass);
 

@@ -57,10 +57,9 @@ void JsHostTest::scriptCallsMethodsByName_data() {
            "payTo.LetVendorIDNMode(1234, false);\n"
            "payTo.GetContactAddress();"
         << "";
-    QTest::newRow("primary never touched")
-        << "payTo.LetContactAddress(vendor, '|', '~', '^');\n"
-           "payTo.ChangedDefault();"
-        << "";
+    QTest::newRow("primary never touched") << "payTo.LetContactAddress(vendor, '|', '~', '^');\n"
+                                              "payTo.ChangedDefault();"
+                                           << "";
     // An export before any load fails in the control; the script must see an empty result and
     // the reason, and go on running, instead of the host crashing on an escaping exception.
     QTest::newRow("failing call leaves a reason and the script running")
@@ -115,7 +114,9 @@ void JsHostTest::collectSeesTheUsersWork() {
     xkr::jshost::ScriptHost host(widget);
     QJSValue result = host.run(vendorText +
                                "payTo.LetContactAddress(vendor, '|', '~', '^');\n"
-                               "payTo.LetVendorIDNMode(" + vendorId + ", true);\n"
+                               "payTo.LetVendorIDNMode(" +
+                               vendorId +
+                               ", true);\n"
                                "function collect() {\n"
                                "  return payTo.GetContactAddress() + ' / ' + "
                                "payTo.ChangedDefault();\n"
@@ -130,9 +131,9 @@ void JsHostTest::collectSeesTheUsersWork() {
     QCOMPARE(xkr::user::type(form.txtContact(3), "Shelbyville"), Outcome::Done);
     QCOMPARE(xkr::user::pick(form.cboContactCountry, pickByText(form.cboContactCountry, "USA")),
              Outcome::Done);
-    QCOMPARE(xkr::user::pick(form.cboContactType,
-                             pickByText(form.cboContactType, "Net 30  -  30 days")),
-             Outcome::Done);
+    QCOMPARE(
+        xkr::user::pick(form.cboContactType, pickByText(form.cboContactType, "Net 30  -  30 days")),
+        Outcome::Done);
     QCOMPARE(xkr::user::type(form.txtContact(8), "7"), Outcome::Done);
     QCOMPARE(xkr::user::click(form.ChkDefault), Outcome::Done);
     QCOMPARE(xkr::user::press(form.cmdAdd), Outcome::Done);
@@ -140,9 +141,9 @@ void JsHostTest::collectSeesTheUsersWork() {
 
     result = host.callIfDefined(QStringLiteral("collect"));
     QVERIFY2(!result.isError(), qPrintable(xkr::jshost::describeError(result)));
-    QCOMPARE(result.toString(),
-             exported + "000-N|Branch|07|9 Side St||Shelbyville|1|10|||||||-1|-1|3|||" +
-                 vendorId + "~ / 000-N");
+    QCOMPARE(result.toString(), exported +
+                                    "000-N|Branch|07|9 Side St||Shelbyville|1|10|||||||-1|-1|3|||" +
+                                    vendorId + "~ / 000-N");
 }
 
 QTEST_MAIN(JsHostTest)
