@@ -61,5 +61,6 @@ void DemoWindow::loadSample() {
 void DemoWindow::report(const QString& method, const QString& result) {
     m_output->appendPlainText(method + QStringLiteral(":"));
     m_output->appendPlainText(result.isEmpty() ? QStringLiteral("(empty)") : result);
-    if (!m_payTo->lastError().isEmpty()) m_output->appendPlainText(m_payTo->lastError());
+    if (!m_payTo->lastError().isEmpty())
+        m_output->appendPlainText(m_payTo->lastError());
 }

@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
         return QApplication::exec();
     }
     // Headless: a picture of the window instead.
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QStringLiteral(XKR_DEMO_SCREENSHOT);
+    const QString path =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(XKR_DEMO_SCREENSHOT);
     QApplication::processEvents();
     if (!window.grab().save(path)) {
         QTextStream(stderr) << "could not write " << path << '\n';

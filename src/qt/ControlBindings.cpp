@@ -28,7 +28,8 @@ int utf16Offset(const std::string& text, std::size_t chars) {
 void mirrorTextBox(const TextBox& box, QLineEdit& edit) {
     const QSignalBlocker block(&edit);
     const QString text = toQString(box.text());
-    if (edit.text() != text) edit.setText(text);
+    if (edit.text() != text)
+        edit.setText(text);
     edit.setReadOnly(box.locked());
     edit.setEnabled(box.enabled());
     setBackground(edit, box.backColour());
@@ -61,9 +62,12 @@ void mirrorComboBox(const ComboBox& combo, QComboBox& widget) {
 }  // namespace
 
 QColor toQColor(Colour colour) {
-    if (colour == windowBackground) return QApplication::palette().color(QPalette::Base);
-    if (colour == buttonFace) return QApplication::palette().color(QPalette::Button);
-    if ((colour & systemColourFlag) != 0) return QApplication::palette().color(QPalette::Window);
+    if (colour == windowBackground)
+        return QApplication::palette().color(QPalette::Base);
+    if (colour == buttonFace)
+        return QApplication::palette().color(QPalette::Button);
+    if ((colour & systemColourFlag) != 0)
+        return QApplication::palette().color(QPalette::Window);
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
 }
@@ -71,7 +75,8 @@ QColor toQColor(Colour colour) {
 void setBackground(QWidget& widget, Colour colour) {
     QPalette palette = widget.palette();
     const QColor qcolour = toQColor(colour);
-    if (palette.color(QPalette::Base) == qcolour) return;
+    if (palette.color(QPalette::Base) == qcolour)
+        return;
     palette.setColor(QPalette::Base, qcolour);
     widget.setPalette(palette);
 }
@@ -82,7 +87,8 @@ void bindTextBox(TextBox& box, QLineEdit& edit) {
     box.changed.connect([&box, &edit] { mirrorTextBox(box, edit); });
     QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&box, &edit](const QString& text) {
         forwardUserInput([&] {
-            if (!box.userReplaceText(text.toStdString())) mirrorTextBox(box, edit);
+            if (!box.userReplaceText(text.toStdString()))
+                mirrorTextBox(box, edit);
         });
     });
 }

@@ -27,7 +27,8 @@ bool FocusFilter::eventFilter(QObject* watched, QEvent* event) {
             return mouseEvent(watched, event);
         case QEvent::Shortcut: {
             auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget == nullptr || !m_root.isAncestorOf(widget)) return false;
+            if (widget == nullptr || !m_root.isAncestorOf(widget))
+                return false;
             // A label's mnemonic moves the focus to its buddy.
             if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy()) {
                 widget = label->buddy();
@@ -42,19 +43,23 @@ bool FocusFilter::eventFilter(QObject* watched, QEvent* event) {
 
 bool FocusFilter::mouseEvent(QObject* watched, QEvent* event) {
     QWidget* top = m_root.window();
-    if (watched != top->windowHandle()) return false;
+    if (watched != top->windowHandle())
+        return false;
     if (event->type() == QEvent::MouseButtonRelease) {
         const bool eat = m_eatRelease;
         m_eatRelease = false;
         return eat;
     }
-    // A release that went to a message box shown meanwhile never comes here: each press starts over.
+    // A release that went to a message box shown meanwhile never comes here: each press starts
+    // over.
     m_eatRelease = false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     QWidget* child = top->childAt(mouse->position().toPoint());
-    if (child == nullptr || !m_root.isAncestorOf(child)) return false;
+    if (child == nullptr || !m_root.isAncestorOf(child))
+        return false;
     Control* target = m_controlAt(child);
-    if (target == nullptr || m_moveFocus(*target)) return false;
+    if (target == nullptr || m_moveFocus(*target))
+        return false;
     m_eatRelease = true;
     return true;
 }

@@ -28,7 +28,8 @@ QString toQString(std::string_view text) {
 
 QString objectNameOf(const layout::Item& item) {
     QString name = toQString(item.name);
-    if (item.index >= 0) name += QLatin1Char('_') + QString::number(item.index);
+    if (item.index >= 0)
+        name += QLatin1Char('_') + QString::number(item.index);
     return name;
 }
 
@@ -57,8 +58,10 @@ QLabel* labelWithCaption(QWidget& root, std::string_view caption) {
 
 void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
     input.setAccessibleName(toQString(caption));
-    if (required) input.setAccessibleDescription(QStringLiteral("Required"));
-    if (label != nullptr) label->setBuddy(&input);
+    if (required)
+        input.setAccessibleDescription(QStringLiteral("Required"));
+    if (label != nullptr)
+        label->setBuddy(&input);
 }
 
 }  // namespace
@@ -72,9 +75,11 @@ FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root
     // from the host): the model hears of it as a user's move, and may refuse it.
     QObject::connect(qApp, &QApplication::focusChanged, &m_root, [this](QWidget*, QWidget* now) {
         Control* target = controlAt(now);
-        if (target == nullptr || m_form.focus.focused() == target) return;
+        if (target == nullptr || m_form.focus.focused() == target)
+            return;
         forwardUserInput([&] {
-            if (user::moveFocus(*target) != user::Outcome::Done) mirrorFocus();
+            if (user::moveFocus(*target) != user::Outcome::Done)
+                mirrorFocus();
         });
     });
     new FocusFilter(
@@ -93,7 +98,8 @@ void FormBinding::build() {
         QWidget* widget = createControl(item, parent);
         widget->setObjectName(objectNameOf(item));
         widget->setGeometry(twipsToRect(item.rect, *widget));
-        if (item.kind == layout::Kind::Frame) m_containers.insert(toQString(item.name), widget);
+        if (item.kind == layout::Kind::Frame)
+            m_containers.insert(toQString(item.name), widget);
         if (Control* control = m_form.findControl(item.name, item.index)) {
             m_widgets.emplace(control, widget);
             m_controls.emplace(widget, control);
@@ -111,8 +117,7 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
         case layout::Kind::CommandButton: {
             auto* button = new QPushButton(caption, &parent);
             button->setAutoDefault(false);
-            bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)),
-                              *button);
+            bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)), *button);
             return button;
         }
         case layout::Kind::Label: {
@@ -169,22 +174,26 @@ void FormBinding::setTabOrder() {
     QWidget* previous = nullptr;
     for (Control* control : m_form.tabOrder()) {
         QWidget* widget = widgetOf(*control);
-        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
 }
 
 void FormBinding::mirrorFocus() {
     const Control* focused = m_form.focus.focused();
-    if (focused == nullptr) return;
+    if (focused == nullptr)
+        return;
     QWidget* widget = widgetOf(*focused);
-    if (widget != nullptr && !widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+    if (widget != nullptr && !widget->hasFocus())
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 Control* FormBinding::controlAt(QWidget* widget) const {
     for (; widget != nullptr && widget != &m_root; widget = widget->parentWidget()) {
         const auto found = m_controls.find(widget);
-        if (found != m_controls.end()) return found->second;
+        if (found != m_controls.end())
+            return found->second;
     }
     return nullptr;
 }
@@ -198,14 +207,16 @@ bool FormBinding::tabMove(bool next) {
     const std::vector<Control*> order = m_form.tabOrder();
     const auto count = static_cast<std::ptrdiff_t>(order.size());
     const auto current = std::find(order.begin(), order.end(), m_form.focus.focused());
-    std::ptrdiff_t position = current == order.end() ? (next ? -1 : count)
-                                                     : current - order.begin();
+    std::ptrdiff_t position =
+        current == order.end() ? (next ? -1 : count) : current - order.begin();
     const std::ptrdiff_t step = next ? 1 : -1;
     for (position += step; position >= 0 && position < count; position += step) {
         Control& target = *order[static_cast<std::size_t>(position)];
-        if (!target.enabled()) continue;
+        if (!target.enabled())
+            continue;
         forwardUserInput([&] {
-            if (user::moveFocus(target) != user::Outcome::Done) mirrorFocus();
+            if (user::moveFocus(target) != user::Outcome::Done)
+                mirrorFocus();
         });
         return true;
     }

@@ -21,7 +21,8 @@ public:
 
     // HideSelection: the selected entry shows only while the list has the focus.
     void setHideSelection(bool hide) {
-        if (m_hideSelection == hide) return;
+        if (m_hideSelection == hide)
+            return;
         m_hideSelection = hide;
         viewport()->update();
     }
@@ -34,7 +35,8 @@ protected:
 
     void initViewItemOption(QStyleOptionViewItem* option) const override {
         QTreeView::initViewItemOption(option);
-        if (!m_hideSelection || hasFocus()) return;
+        if (!m_hideSelection || hasFocus())
+            return;
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
             option->palette.setColor(group, QPalette::Highlight,
                                      option->palette.color(group, QPalette::Base));
@@ -74,8 +76,8 @@ void mirrorSelection(const ListView& list, QTreeView& view) {
         return;
     }
     const QModelIndex index = view.model()->index(static_cast<int>(*selected), 0);
-    selection.setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                         QItemSelectionModel::Rows);
+    selection.setCurrentIndex(index,
+                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void mirrorList(const ListView& list, ContactTreeView& view) {
@@ -93,7 +95,8 @@ void mirrorList(const ListView& list, ContactTreeView& view) {
 QString visibleColumns(const ListView& list) {
     QStringList names;
     for (const ColumnHeader& header : list.columnHeaders()) {
-        if (header.width > 0) names << QString::fromStdString(header.text);
+        if (header.width > 0)
+            names << QString::fromStdString(header.text);
     }
     return names.join(QStringLiteral(", "));
 }
@@ -133,11 +136,12 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
     QObject::connect(view, &QAbstractItemView::clicked, view, [&list](const QModelIndex& index) {
         forwardUserInput([&] { list.userSelectAndClick(static_cast<std::size_t>(index.row())); });
     });
-    QObject::connect(view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
-        forwardUserInput([&] { list.userClickHeader(static_cast<std::size_t>(section) + 1); });
-        // The header flips its own indicator on a click; the list model decides.
-        mirrorList(list, *view);
-    });
+    QObject::connect(
+        view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
+            forwardUserInput([&] { list.userClickHeader(static_cast<std::size_t>(section) + 1); });
+            // The header flips its own indicator on a click; the list model decides.
+            mirrorList(list, *view);
+        });
     return view;
 }
 

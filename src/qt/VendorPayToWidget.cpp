@@ -13,7 +13,9 @@
 namespace xkr {
 namespace {
 
-std::string toStd(const QString& text) { return text.toStdString(); }
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
 
 }  // namespace
 
@@ -79,7 +81,9 @@ QString VendorPayToWidget::loadStatus() const {
     return QString::fromStdString(m_control->loadStatus());
 }
 
-QString VendorPayToWidget::lastError() const { return m_lastError; }
+QString VendorPayToWidget::lastError() const {
+    return m_lastError;
+}
 
 void VendorPayToWidget::setMessageBox(MessageBox messageBox) {
     m_control->setMessageBox(messageBox ? std::move(messageBox) : qt::qtMessageBox(this));

@@ -42,7 +42,8 @@ private Q_SLOTS:
         int dark = 0;
         for (int y = 0; y < image.height(); y += 2) {
             for (int x = 0; x < image.width(); x += 2) {
-                if (qGray(image.pixel(x, y)) < 80) ++dark;
+                if (qGray(image.pixel(x, y)) < 80)
+                    ++dark;
             }
         }
         QVERIFY2(dark > 500, qPrintable(QString::number(dark)));

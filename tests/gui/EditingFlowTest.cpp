@@ -14,7 +14,9 @@ using xkr::test::GuiFixture;
 
 namespace {
 
-QString txt(int index) { return QStringLiteral("txtContact_%1").arg(index); }
+QString txt(int index) {
+    return QStringLiteral("txtContact_%1").arg(index);
+}
 
 }  // namespace
 
@@ -39,17 +41,23 @@ private Q_SLOTS:
         QTest::addColumn<bool>("primary");
         QTest::addColumn<bool>("deleteEnabled");
         // Rows follow the serial order 01, 05, 20.
-        QTest::newRow("id 007 reads as 7: deletable") << 0 << "Gamma Parts" << "USA"
-                                                      << "Massachusetts" << "Net 30  -  thirty days"
-                                                      << true << false << true;
-        QTest::newRow("primary entry, numeric id") << 1 << "Beta Supplies" << "USA" << "New York"
-                                                   << "Net 30  -  thirty days" << true << true
-                                                   << false;
+        QTest::newRow("id 007 reads as 7: deletable")
+            << 0 << "Gamma Parts"
+            << "USA"
+            << "Massachusetts"
+            << "Net 30  -  thirty days" << true << false << true;
+        QTest::newRow("primary entry, numeric id")
+            << 1 << "Beta Supplies"
+            << "USA"
+            << "New York"
+            << "Net 30  -  thirty days" << true << true << false;
         // The state is searched only after the country refilled the state list; a binding that
         // mirrored the state before the country would show no state here.
-        QTest::newRow("Canadian entry, inactive") << 2 << "Alpha Freight" << "Canada" << "Ontario"
-                                                  << "Net 10  -  ten days" << false << false
-                                                  << false;
+        QTest::newRow("Canadian entry, inactive")
+            << 2 << "Alpha Freight"
+            << "Canada"
+            << "Ontario"
+            << "Net 10  -  ten days" << false << false << false;
     }
     void clickEntryFillsPanel() {
         QFETCH(int, row);
@@ -57,12 +65,16 @@ private Q_SLOTS:
         QCOMPARE(m_f->text(txt(0)), xkr::test::fetch<QString>("name"));
         QCOMPARE(m_f->find<QComboBox>("cboContactCountry")->currentText(),
                  xkr::test::fetch<QString>("country"));
-        QCOMPARE(m_f->find<QComboBox>("cboContactState")->currentText(), xkr::test::fetch<QString>("state"));
-        QCOMPARE(m_f->find<QComboBox>("cboContactType")->currentText(), xkr::test::fetch<QString>("term"));
+        QCOMPARE(m_f->find<QComboBox>("cboContactState")->currentText(),
+                 xkr::test::fetch<QString>("state"));
+        QCOMPARE(m_f->find<QComboBox>("cboContactType")->currentText(),
+                 xkr::test::fetch<QString>("term"));
         QCOMPARE(m_f->find<QCheckBox>("ChkActive")->isChecked(), xkr::test::fetch<bool>("active"));
-        QCOMPARE(m_f->find<QCheckBox>("ChkDefault")->isChecked(), xkr::test::fetch<bool>("primary"));
+        QCOMPARE(m_f->find<QCheckBox>("ChkDefault")->isChecked(),
+                 xkr::test::fetch<bool>("primary"));
         QVERIFY(m_f->find<QPushButton>("cmdEdit")->isEnabled());
-        QCOMPARE(m_f->find<QPushButton>("cmdDelete")->isEnabled(), xkr::test::fetch<bool>("deleteEnabled"));
+        QCOMPARE(m_f->find<QPushButton>("cmdDelete")->isEnabled(),
+                 xkr::test::fetch<bool>("deleteEnabled"));
         const QTreeView* list = m_f->find<QTreeView>("lstContacts");
         QCOMPARE(list->selectionModel()->selectedRows().value(0).row(), row);
     }

@@ -22,7 +22,8 @@ QString contactData() {
 GuiFixture::GuiFixture() : m_widget(std::make_unique<VendorPayToWidget>()) {
     m_widget->setMessageBox([this](const std::string& text, const std::string& title, int style) {
         boxes.push_back({text, title, style});
-        if (answers.empty()) return (style & 0xF) == 4 ? 6 : 1;
+        if (answers.empty())
+            return (style & 0xF) == 4 ? 6 : 1;
         const int answer = answers.front();
         answers.pop_front();
         return answer;
@@ -42,7 +43,8 @@ void GuiFixture::load() {
 
 void GuiFixture::click(QWidget* target, QPoint at) {
     QVERIFY(target != nullptr);
-    if (at == QPoint(-1, -1)) at = target->rect().center();
+    if (at == QPoint(-1, -1))
+        at = target->rect().center();
     QTest::mouseClick(m_widget->windowHandle(), Qt::LeftButton, {},
                       target->mapTo(m_widget.get(), at));
 }

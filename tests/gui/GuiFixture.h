@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QPoint>
-#include <QTest>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <deque>
 #include <memory>

@@ -56,8 +56,7 @@ private Q_SLOTS:
             << QMessageBox::Ok;
         QTest::newRow("delete question: Yes/No, question, Yes default")
             << 36 << QMessageBox::Question
-            << QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No)
-            << QMessageBox::Yes;
+            << QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No) << QMessageBox::Yes;
     }
     void messageBoxFollowsStyle() {
         QFETCH(int, style);
@@ -87,19 +86,45 @@ private Q_SLOTS:
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("accessibleName");
         QTest::addColumn<bool>("required");
-        QTest::newRow("Name") << "txtContact_0" << "QLineEdit" << "Name" << true;
-        QTest::newRow("Street2") << "txtContact_2" << "QLineEdit" << "Street2" << false;
-        QTest::newRow("Serial") << "txtContact_8" << "QLineEdit" << "Serial #" << true;
-        QTest::newRow("Cell") << "txtContact_10" << "QLineEdit" << "Cell" << false;
-        QTest::newRow("State") << "cboContactState" << "QComboBox" << "State" << true;
-        QTest::newRow("Vendor Term") << "cboContactType" << "QComboBox" << "Vendor Term" << true;
-        QTest::newRow("Primary") << "ChkDefault" << "QCheckBox" << "Primary Pay To" << false;
-        QTest::newRow("Active") << "ChkActive" << "QCheckBox" << "Active" << false;
-        QTest::newRow("Delete") << "cmdDelete" << "QPushButton" << "" << false;
-        QTest::newRow("list") << "lstContacts" << "QTreeView" << "Pay-to entries" << false;
-        QTest::newRow("version") << "lblVersionNumber" << "QLabel" << "" << false;
-        QTest::newRow("panel") << "frameContactAddress" << "QGroupBox" << "" << false;
-        QTest::newRow("last marker") << "imgBullet_6" << "xkr::qt::BulletMarker" << "" << false;
+        QTest::newRow("Name") << "txtContact_0"
+                              << "QLineEdit"
+                              << "Name" << true;
+        QTest::newRow("Street2") << "txtContact_2"
+                                 << "QLineEdit"
+                                 << "Street2" << false;
+        QTest::newRow("Serial") << "txtContact_8"
+                                << "QLineEdit"
+                                << "Serial #" << true;
+        QTest::newRow("Cell") << "txtContact_10"
+                              << "QLineEdit"
+                              << "Cell" << false;
+        QTest::newRow("State") << "cboContactState"
+                               << "QComboBox"
+                               << "State" << true;
+        QTest::newRow("Vendor Term") << "cboContactType"
+                                     << "QComboBox"
+                                     << "Vendor Term" << true;
+        QTest::newRow("Primary") << "ChkDefault"
+                                 << "QCheckBox"
+                                 << "Primary Pay To" << false;
+        QTest::newRow("Active") << "ChkActive"
+                                << "QCheckBox"
+                                << "Active" << false;
+        QTest::newRow("Delete") << "cmdDelete"
+                                << "QPushButton"
+                                << "" << false;
+        QTest::newRow("list") << "lstContacts"
+                              << "QTreeView"
+                              << "Pay-to entries" << false;
+        QTest::newRow("version") << "lblVersionNumber"
+                                 << "QLabel"
+                                 << "" << false;
+        QTest::newRow("panel") << "frameContactAddress"
+                               << "QGroupBox"
+                               << "" << false;
+        QTest::newRow("last marker") << "imgBullet_6"
+                                     << "xkr::qt::BulletMarker"
+                                     << "" << false;
     }
     void childrenNamedAndDescribed() {
         QFETCH(QString, name);
@@ -119,7 +144,8 @@ private Q_SLOTS:
         QCOMPARE(serial->geometry(), expected);
         QVERIFY(serial->font().bold());
         QCOMPARE(serial->palette().color(QPalette::Text), QColor(255, 0, 0));
-        QCOMPARE(f.find<QLabel>("lblVersionNumber")->text(), QStringLiteral("Version number: 2.0.2"));
+        QCOMPARE(f.find<QLabel>("lblVersionNumber")->text(),
+                 QStringLiteral("Version number: 2.0.2"));
         // Hidden columns take no width: a column shown would expose the entry's other values.
         const auto* list = f.find<QTreeView>("lstContacts");
         QCOMPARE(list->model()->columnCount(), 19);
@@ -140,14 +166,16 @@ private Q_SLOTS:
                                           Q_ARG(bool, true)));
         QCOMPARE(f.find<QTreeView>("lstContacts")->model()->rowCount(), 3);
         QString changed = QStringLiteral("unset");
-        QVERIFY(QMetaObject::invokeMethod(widget, "ChangedDefault", Q_RETURN_ARG(QString, changed)));
+        QVERIFY(
+            QMetaObject::invokeMethod(widget, "ChangedDefault", Q_RETURN_ARG(QString, changed)));
         QCOMPARE(changed, QString());
 
         // Making another entry primary is reported by id once the user clicked the box.
         f.clickEntry(0);
         f.click(f.find<QPushButton>("cmdEdit"));
         f.click(f.find<QCheckBox>("ChkDefault"));
-        QVERIFY(QMetaObject::invokeMethod(widget, "ChangedDefault", Q_RETURN_ARG(QString, changed)));
+        QVERIFY(
+            QMetaObject::invokeMethod(widget, "ChangedDefault", Q_RETURN_ARG(QString, changed)));
         QCOMPARE(changed, QStringLiteral("007"));
         QCOMPARE(f.widget().lastError(), QString());
     }
@@ -178,7 +206,8 @@ private Q_SLOTS:
         f.widget().setMessageBox([](const std::string&, const std::string&, int) -> int {
             throw std::runtime_error("no dialog");
         });
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cmdDelete_Click failed: .*no dialog"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("cmdDelete_Click failed: .*no dialog"));
         f.click(f.find<QPushButton>("cmdDelete"));
         QCOMPARE(f.find<QTreeView>("lstContacts")->model()->rowCount(), 3);
     }
