@@ -1,0 +1,81 @@
+// The Qt widget offscreen at 32,767 entries: from the load call until the list is painted, and
+// a header click and a list click as the binding forwards them, each until the repaint is done.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QString>
+
+#include "BenchTexts.h"
+#include "XKRVendorPayTo/VendorPayToWidget.h"
+#include "view/UserActions.h"
+
+namespace {
+
+constexpr std::size_t kEntries = 32767;
+
+// Lets the widget lay out and paint everything the last change asked for.
+void settle(QWidget& widget) {
+    QApplication::processEvents();
+    widget.repaint();
+    QApplication::processEvents();
+}
+
+struct ShownWidget {
+    xkr::VendorPayToWidget widget;
+    ShownWidget() {
+        widget.resize(widget.sizeHint());
+        widget.show();
+        widget.LetVendorIDNMode(1234, true);
+        settle(widget);
+    }
+};
+
+void BM_WidgetLoadAndShow(benchmark::State& state) {
+    const QString text = QString::fromStdString(xkr::bench::contactText(kEntries, false));
+    ShownWidget shown;
+    for (auto _ : state) {
+        shown.widget.LetContactAddress(text, "|", "~", "^");
+        settle(shown.widget);
+    }
+}
+
+void BM_WidgetHeaderClick(benchmark::State& state) {
+    ShownWidget shown;
+    shown.widget.LetContactAddress(
+        QString::fromStdString(xkr::bench::contactText(kEntries, false)), "|", "~", "^");
+    settle(shown.widget);
+    xkr::ListView& list = shown.widget.control().form().lstContacts;
+    for (auto _ : state) {
+        xkr::user::clickHeader(list, 2);
+        settle(shown.widget);
+    }
+}
+
+void BM_WidgetListClick(benchmark::State& state) {
+    ShownWidget shown;
+    shown.widget.LetContactAddress(
+        QString::fromStdString(xkr::bench::contactText(kEntries, false)), "|", "~", "^");
+    settle(shown.widget);
+    xkr::ListView& list = shown.widget.control().form().lstContacts;
+    std::size_t position = 0;
+    for (auto _ : state) {
+        xkr::user::clickEntry(list, position);
+        settle(shown.widget);
+        position = (position + 7919) % list.itemCount();
+    }
+}
+
+BENCHMARK(BM_WidgetLoadAndShow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WidgetHeaderClick)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WidgetListClick)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
