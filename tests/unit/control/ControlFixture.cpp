@@ -8,25 +8,20 @@
 namespace xkr::test {
 namespace {
 
-std::string joinFields(const std::vector<std::string>& fields) {
+std::string joined(const std::vector<std::string>& fields) {
     std::string out;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += fieldSep;
-        out += fields[i];
-    }
+    for (std::size_t i = 0; i < fields.size(); ++i) out += (i > 0 ? "|" : "") + fields[i];
     return out;
 }
 
-std::vector<std::string> split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> pieces;
-    std::size_t start = 0;
-    for (std::size_t at = text.find(separator); at != std::string::npos;
-         at = text.find(separator, start)) {
-        pieces.push_back(text.substr(start, at - start));
-        start = at + separator.size();
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> pieces(1);
+    for (char c : text) {
+        if (c == separator)
+            pieces.emplace_back();
+        else
+            pieces.back() += c;
     }
-    pieces.push_back(text.substr(start));
     return pieces;
 }
 
@@ -34,41 +29,18 @@ std::vector<std::string> split(const std::string& text, const std::string& separ
 
 void MessageRecorder::install(VendorPayTo& control) {
     control.setMessageBox([this](const std::string& text, const std::string& title, int style) {
-        return answer(text, title, style);
-    });
-}
-
-std::vector<std::string> MessageRecorder::texts() const {
-    std::vector<std::string> out;
-    for (const ShownMessage& message : m_shown) out.push_back(message.text);
-    return out;
-}
-
-int MessageRecorder::answer(const std::string& text, const std::string& title, int style) {
-    m_shown.push_back({text, title, style});
-    if (!m_answers.empty()) {
+        m_shown.push_back({text, title, style});
+        if (m_answers.empty())
+            return style == msgbox::yesNoQuestion ? msgbox::yes : msgbox::ok;
         const int button = m_answers.front();
         m_answers.pop_front();
         return button;
-    }
-    return style == msgbox::yesNoQuestion ? msgbox::yes : msgbox::ok;
+    });
 }
 
 EntryRecord& EntryRecord::set(PayToField field, std::string value) {
-    if (field == fIsUpdated) {
-        isUpdated = std::move(value);
-        withIsUpdated = true;
-    } else {
-        fields.at(field) = std::move(value);
-    }
+    fields.at(field) = std::move(value);
     return *this;
-}
-
-std::string EntryRecord::text() const {
-    std::vector<std::string> all(fields.begin(), fields.end());
-    if (withIsUpdated)
-        all.push_back(isUpdated);
-    return joinFields(all);
 }
 
 EntryRecord entry(std::string id, std::string name, std::string serial) {
@@ -81,7 +53,6 @@ EntryRecord entry(std::string id, std::string name, std::string serial) {
         .set(fCountry, "1")
         .set(fState, "10")
         .set(fPostalCode, "75001")
-        .set(fPhone, "555-0100")
         .set(fActive, "-1")
         .set(fDefaultPayTo, "0")
         .set(fDefaultTerms, "3")
@@ -91,13 +62,8 @@ EntryRecord entry(std::string id, std::string name, std::string serial) {
     return record;
 }
 
-ContactData& ContactData::add(EntryRecord record) {
-    m_entries.push_back(record.text());
-    return *this;
-}
-
-ContactData& ContactData::addRaw(std::string record) {
-    m_entries.push_back(std::move(record));
+ContactData& ContactData::add(const EntryRecord& record) {
+    m_entries.emplace_back(record.fields.begin(), record.fields.end());
     return *this;
 }
 
@@ -106,28 +72,16 @@ ContactData& ContactData::term(std::vector<std::string> fields) {
     return *this;
 }
 
-ContactData& ContactData::state(std::vector<std::string> fields) {
-    m_states.push_back(std::move(fields));
-    return *this;
-}
-
 ContactData& ContactData::standardLookups() {
-    return term({"3", "Net 30", "30 days"})
-        .term({"7", "COD", "on delivery"})
-        .state({"10", "1", "TX", "Texas"})
-        .state({"11", "1", "OH", "Ohio"})
-        .state({"20", "2", "ON", "Ontario"})
-        .state({"21", "2", "QC", "Quebec"});
+    return term({"3", "Net 30", "30 days"}).term({"7", "COD", "on delivery"});
 }
 
 std::string ContactData::text() const {
     std::string out;
-    for (const std::string& record : m_entries) out += record + recordSep;
-    out += tableSep;
-    for (const auto& record : m_terms) out += joinFields(record) + recordSep;
-    out += tableSep;
-    for (const auto& record : m_states) out += joinFields(record) + recordSep;
-    return out;
+    for (const auto& record : m_entries) out += joined(record) + ";";
+    out += "#";
+    for (const auto& record : m_terms) out += joined(record) + ";";
+    return out + "#10|1|TX|Texas;11|1|OH|Ohio;20|2|ON|Ontario;21|2|QC|Quebec;";
 }
 
 ContactData standardData() {
@@ -149,7 +103,11 @@ ControlTest::ControlTest() {
 }
 
 void ControlTest::load(const ContactData& data) {
-    control.LetContactAddress(data.text(), fieldSep, recordSep, tableSep);
+    load(data.text());
+}
+
+void ControlTest::load(const std::string& text) {
+    control.LetContactAddress(text, "|", ";", "#");
 }
 
 std::size_t ControlTest::positionOf(const std::string& id) {
@@ -190,22 +148,18 @@ void ControlTest::typeEntry(const std::string& name, const std::string& serial) 
 
 void ControlTest::addEntry(const std::string& name, const std::string& serial) {
     ASSERT_EQ(user::press(form().cmdAdd), user::Outcome::Done);
-    ASSERT_EQ(form().cmdAdd.caption(), "Save");
     typeEntry(name, serial);
     ASSERT_EQ(user::press(form().cmdAdd), user::Outcome::Done);
     ASSERT_EQ(form().cmdAdd.caption(), "Add") << "the save was refused";
 }
 
 std::vector<std::vector<std::string>> ControlTest::exported() {
-    const std::string text = control.GetContactAddress();
-    std::vector<std::vector<std::string>> records;
-    if (text.empty())
-        return records;
-    std::vector<std::string> pieces = split(text, recordSep);
-    EXPECT_EQ(pieces.back(), "") << "the export must end with the record separator";
-    pieces.pop_back();
-    for (const std::string& record : pieces) records.push_back(split(record, fieldSep));
-    return records;
+    std::vector<std::string> records = split(control.GetContactAddress(), ';');
+    EXPECT_EQ(records.back(), "") << "every record ends with the record separator";
+    records.pop_back();
+    std::vector<std::vector<std::string>> out;
+    for (const std::string& record : records) out.push_back(split(record, '|'));
+    return out;
 }
 
 }  // namespace xkr::test

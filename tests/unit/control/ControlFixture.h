@@ -13,10 +13,6 @@
 
 namespace xkr::test {
 
-inline constexpr const char* fieldSep = "|";
-inline constexpr const char* recordSep = ";";
-inline constexpr const char* tableSep = "#";
-
 // Names a parameterised case after the `name` member of its row.
 struct RowName {
     template <typename Param>
@@ -38,52 +34,41 @@ public:
     void install(VendorPayTo& control);
     void answerNext(int button) { m_answers.push_back(button); }
     const std::vector<ShownMessage>& shown() const { return m_shown; }
-    std::vector<std::string> texts() const;
     void clear() { m_shown.clear(); }
 
 private:
-    int answer(const std::string& text, const std::string& title, int style);
-
     std::vector<ShownMessage> m_shown;
     std::deque<int> m_answers;
 };
 
-// One pay-to record of the host's text: the 20 exported fields, optionally the change marker.
+// One pay-to record of the host's text: the 20 exported fields.
 struct EntryRecord {
     std::array<std::string, exportedFieldCount> fields;
-    std::string isUpdated;
-    bool withIsUpdated = false;
-
     EntryRecord& set(PayToField field, std::string value);
-    std::string text() const;
 };
 
 // A complete entry in USA/Texas with the first vendor term, active and not primary.
 EntryRecord entry(std::string id, std::string name, std::string serial);
 
-// Builds a contact data text from pay-to records, term records and state records.
+// Builds a contact data text (separators | ; #) from pay-to, term and state records.
 class ContactData {
 public:
-    ContactData& add(EntryRecord record);
-    ContactData& addRaw(std::string record);  // a record text taken as it stands
+    ContactData& add(const EntryRecord& record);
     ContactData& term(std::vector<std::string> fields);
-    ContactData& state(std::vector<std::string> fields);
-    // Two terms (codes 3 and 7) and four states: Texas 10, Ohio 11 in the USA, Ontario 20,
-    // Quebec 21 in Canada; none for "Others".
+    // Terms 3 and 7; states Texas 10, Ohio 11 (USA), Ontario 20, Quebec 21 (Canada).
     ContactData& standardLookups();
     std::string text() const;
 
 private:
-    std::vector<std::string> m_entries;
+    std::vector<std::vector<std::string>> m_entries;
     std::vector<std::vector<std::string>> m_terms;
-    std::vector<std::vector<std::string>> m_states;
 };
 
-// Three loaded entries: "123" primary, serial 01, Springfield; "456" serial 09, Austin, Ohio;
-// "007" serial 20, Toronto, Canada/Quebec, inactive, term 7.
+// "123" primary, serial 01, Springfield; "456" serial 09, Austin, Ohio; "007" serial 20,
+// Toronto, Canada/Quebec, inactive, term 7.
 ContactData standardData();
 
-// A control with a recorded message box, mode flag True and vendor 77, not yet loaded.
+// A control with a recorded message box, vendor 77 and the mode flag True, not yet loaded.
 class ControlTest : public ::testing::Test {
 protected:
     ControlTest();
@@ -93,17 +78,16 @@ protected:
     TextBox& box(int index) { return control.form().txtContact(index); }
 
     void load(const ContactData& data);
-    // The list position of the entry with that id; fails the test when there is none.
-    std::size_t positionOf(const std::string& id);
+    void load(const std::string& text);
+    std::size_t positionOf(const std::string& id);  // fails the test when there is none
     void clickId(const std::string& id);
     std::string column(const std::string& id, std::size_t k);
     std::vector<std::string> listIds();
-    // Types a complete new entry (Canada/Quebec, term 7) with the serial typed last, so the
-    // focus is still in the serial box; an empty serial leaves the serial box alone.
+    // Types a complete entry (Canada/Quebec, term 7) with the serial last, so the serial box
+    // keeps the focus; an empty serial leaves that box alone.
     void typeEntry(const std::string& name, const std::string& serial);
-    // Press Add, type a complete entry and press Save.
-    void addEntry(const std::string& name, const std::string& serial);
-    // Exported records, split at the record separator, each split at the field separator.
+    void addEntry(const std::string& name, const std::string& serial);  // Add, type, Save
+    // The exported records, each split into its fields.
     std::vector<std::vector<std::string>> exported();
 
     VendorPayTo control;

@@ -1,0 +1,215 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ControlFixture.h"
+#include "common/Error.h"
+#include "view/Controls.h"
+#include "view/FocusManager.h"
+#include "view/ListView.h"
+
+namespace xkr {
+namespace {
+
+using test::RowName;
+
+// The state list relies on the country click to clear it also when nothing changed: a combo
+// that skips the click for the same index or for -1 leaves a stale state list.
+TEST(ComboBoxModel, EverySetRaisesClickAndLockedRefusesTheUser) {
+    FocusManager focus;
+    ComboBox combo(focus, "cbo");
+    for (const char* text : {"a", "b", "c"}) combo.addItem(text);
+    std::vector<int> seen;
+    combo.onClick = [&] { seen.push_back(combo.listIndex()); };
+    for (int index : {1, 1, -1, -1, 0}) combo.setListIndex(index);
+    EXPECT_EQ(seen, (std::vector<int>{1, 1, -1, -1, 0}));
+    EXPECT_THROW(combo.setListIndex(5), VendorPayToError);
+    combo.setLocked(true);
+    EXPECT_FALSE(combo.userPick(2));
+    EXPECT_EQ(combo.listIndex(), 0);
+    combo.clear();
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_EQ(combo.text(), "");
+}
+
+struct CheckRow {
+    const char* name;
+    int initial;
+    int set;
+    int clicks;
+};
+
+class CheckBoxModel : public ::testing::TestWithParam<CheckRow> {};
+
+TEST_P(CheckBoxModel, ClickOnlyOnChange) {
+    FocusManager focus;
+    CheckBox box(focus, "chk");
+    box.setValue(GetParam().initial);
+    int clicks = 0;
+    box.onClick = [&] { ++clicks; };
+    box.setValue(GetParam().set);
+    EXPECT_EQ(clicks, GetParam().clicks);
+    EXPECT_EQ(box.value(), GetParam().set);
+    box.setEnabled(false);
+    EXPECT_FALSE(box.userClick());
+    EXPECT_EQ(box.value(), GetParam().set);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CheckBoxModel,
+                         ::testing::Values(CheckRow{"Checks", 0, 1, 1},
+                                           CheckRow{"Unchecks", 1, 0, 1},
+                                           CheckRow{"StaysChecked", 1, 1, 0},
+                                           CheckRow{"StaysUnchecked", 0, 0, 0}),
+                         RowName());
+
+TEST(TextBoxModel, UserTextIsCutInCharactersAndRefusedWhenLocked) {
+    FocusManager focus;
+    TextBox box(focus, "txt", 0, 3);
+    // A byte-based cut would split the two-byte characters.
+    EXPECT_TRUE(box.userReplaceText("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"));
+    EXPECT_EQ(box.text(), "\xC3\xA9\xC3\xA9\xC3\xA9");
+    box.setLocked(true);
+    EXPECT_FALSE(box.userReplaceText("x"));
+    EXPECT_EQ(box.text(), "\xC3\xA9\xC3\xA9\xC3\xA9");
+}
+
+struct FocusRow {
+    const char* name;
+    bool cancel;  // the losing box keeps the focus
+    bool targetDisabled;
+    bool sourceDisabled;  // disabled after it took the focus
+    FocusMove move;
+    int validations;
+};
+
+class FocusModel : public ::testing::TestWithParam<FocusRow> {};
+
+TEST_P(FocusModel, OnlyAUserMoveAwayFromTheFocusedControlValidates) {
+    const FocusRow& row = GetParam();
+    FocusManager focus;
+    TextBox a(focus, "a", 0, 10);
+    TextBox b(focus, "b", 1, 10);
+    int validations = 0;
+    a.onValidate = [&](bool& cancel) {
+        ++validations;
+        cancel = row.cancel;
+    };
+    b.onValidate = [&](bool&) { ADD_FAILURE() << "the gaining control was validated"; };
+    a.SetFocus();  // a move by code raises no validation
+    b.setEnabled(!row.targetDisabled);
+    a.setEnabled(!row.sourceDisabled);
+    if (row.targetDisabled) {
+        EXPECT_THROW(b.SetFocus(), VendorPayToError);
+    }
+
+    EXPECT_EQ(focus.userMoveFocus(b), row.move);
+    EXPECT_EQ(validations, row.validations);
+    const bool moved = row.move == FocusMove::Moved;
+    EXPECT_EQ(b.hasFocus(), moved);
+    if (moved) {
+        EXPECT_EQ(focus.userMoveFocus(b), FocusMove::AlreadyThere);
+    }
+    EXPECT_EQ(validations, row.validations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, FocusModel,
+    ::testing::Values(FocusRow{"Moves", false, false, false, FocusMove::Moved, 1},
+                      FocusRow{"CancelKeeps", true, false, false, FocusMove::Cancelled, 1},
+                      FocusRow{"DisabledTargetBlocksWithoutValidation", false, true, false,
+                               FocusMove::Blocked, 0},
+                      // Disabling the focused control leaves no focus, so nothing is validated.
+                      FocusRow{"DisabledSourceIsNotValidated", true, false, true, FocusMove::Moved,
+                               0}),
+    RowName());
+
+class ListViewModel : public ::testing::Test {
+protected:
+    ListViewModel() : list(focus, "lst", 7110) {
+        for (int k = 0; k < 3; ++k) list.addColumnHeader("c" + std::to_string(k), 100);
+    }
+    void add(const std::vector<std::pair<const char*, const char*>>& rows) {
+        for (const auto& [id, key] : rows) list.setSubItem(list.addItem(id), 1, key);
+    }
+    std::vector<std::string> ids() const {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < list.itemCount(); ++i) out.emplace_back(list.itemText(i));
+        return out;
+    }
+    FocusManager focus;
+    ListView list;
+};
+
+struct SortRow {
+    const char* name;
+    std::int16_t key;
+    std::int32_t order;
+    std::vector<std::string> expected;
+};
+
+class ListViewSort : public ListViewModel, public ::testing::WithParamInterface<SortRow> {};
+
+TEST_P(ListViewSort, OrdersAsTextKeepingTiesInPlace) {
+    add({{"p", "5"}, {"q", "20"}, {"r", "5"}, {"s", "09"}});
+    list.select(0);
+    list.setSortKey(GetParam().key);
+    list.setSortOrder(GetParam().order);
+    EXPECT_EQ(ids(), GetParam().expected);
+    ASSERT_TRUE(list.selectedIndex().has_value());
+    EXPECT_EQ(list.itemText(*list.selectedIndex()), "p") << "the selection follows its entry";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ListViewSort,
+    ::testing::Values(SortRow{"TextAscending", 0, 0, {"p", "q", "r", "s"}},
+                      SortRow{"TextDescending", 0, 1, {"s", "r", "q", "p"}},
+                      // Serials sort as text ("09" < "20" < "5"); p and r tie and stay in order.
+                      SortRow{"SubItemAscending", 1, 0, {"s", "q", "p", "r"}},
+                      SortRow{"SubItemDescending", 1, 1, {"p", "r", "q", "s"}}),
+    RowName());
+
+TEST_F(ListViewModel, RemovingTheSelectedEntryLeavesNoSelection) {
+    add({{"p", "c"}, {"q", "a"}});
+    list.select(1);
+    list.removeItem(1);
+    EXPECT_FALSE(list.selectedIndex().has_value());
+    list.select(0);
+    list.clearItems();
+    EXPECT_FALSE(list.selectedIndex().has_value());
+}
+
+TEST_F(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
+    int emitted = 0;
+    list.itemsChanged.connect([&] { ++emitted; });
+    {
+        ListView::UpdateBatch outer(list);
+        {
+            ListView::UpdateBatch inner(list);
+            add({{"p", "b"}, {"q", "a"}});
+        }
+        EXPECT_EQ(emitted, 0) << "an inner batch must not flush";
+        list.setSortKey(1);
+    }
+    EXPECT_EQ(emitted, 1);
+    { ListView::UpdateBatch idle(list); }
+    EXPECT_EQ(emitted, 1) << "a batch without changes emits nothing";
+}
+
+TEST_F(ListViewModel, UserOperationsAreRefusedWhileTheListIsNotAvailable) {
+    add({{"p", "a"}});
+    int clicks = 0;
+    std::vector<std::size_t> headers;
+    list.onClick = [&] { ++clicks; };
+    list.onColumnClick = [&](std::size_t position1) { headers.push_back(position1); };
+    EXPECT_TRUE(list.userSelectAndClick(0));
+    EXPECT_TRUE(list.userClickHeader(2));
+    list.setAvailable(false);
+    EXPECT_FALSE(list.userClick());
+    EXPECT_FALSE(list.userClickHeader(1));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(headers, std::vector<std::size_t>{2});
+}
+
+}  // namespace
+}  // namespace xkr

@@ -1,0 +1,412 @@
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ControlFixture.h"
+#include "view/PayToEditor.h"
+#include "view/UserActions.h"
+
+namespace xkr::test {
+namespace {
+
+using user::Outcome;
+using Ids = std::vector<std::string>;
+
+enum class Act { Add, Edit, Cancel, TypeName, Save };
+
+struct ModeRow {
+    const char* name;
+    std::vector<Act> acts;
+    std::string addCaption;  // "Add", "Save" or "Update"
+    std::string nameShown;
+};
+
+class ModeTableTest : public ControlTest, public ::testing::WithParamInterface<ModeRow> {};
+
+// Starts from a selected added entry (Delete enabled) and a list sorted by name descending,
+// so that every switch must reset the buttons and the sorting.
+TEST_P(ModeTableTest, WhatEachSwitchLeavesBehind) {
+    const ModeRow& row = GetParam();
+    load(standardData());
+    addEntry("Added", "30");
+    clickId("000-N");
+    ASSERT_TRUE(form().cmdDelete.enabled());
+    ASSERT_EQ(user::clickHeader(list(), 2), Outcome::Done);
+    ASSERT_EQ(user::clickHeader(list(), 2), Outcome::Done);
+    EditorForm& f = form();
+    for (Act act : row.acts) {
+        const bool onAdd = act == Act::Add || act == Act::Save;
+        const Outcome done = act == Act::TypeName ? user::type(box(0), "Typed")
+                                                  : user::press(onAdd ? f.cmdAdd : f.cmdEdit);
+        ASSERT_EQ(done, Outcome::Done);
+    }
+
+    const bool browse = row.addCaption == "Add";
+    EXPECT_EQ(f.cmdAdd.caption(), row.addCaption);
+    EXPECT_EQ(f.cmdEdit.caption(), browse ? "Edit" : "Cancel");
+    EXPECT_EQ(f.cmdEdit.enabled(), !browse);
+    // Also in edit mode, where reloading the selected entry would otherwise enable it.
+    EXPECT_FALSE(f.cmdDelete.enabled());
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_EQ(box(i).locked(), browse) << "box " << i;
+        EXPECT_EQ(box(i).backColour(), browse ? buttonFace : windowBackground) << "box " << i;
+    }
+    EXPECT_EQ(box(0).text(), row.nameShown);
+    EXPECT_EQ(box(8).enabled(), row.addCaption == "Save");
+    EXPECT_EQ(f.ChkActive.enabled(), !browse);
+    EXPECT_EQ(f.ChkDefault.enabled(), !browse);
+    EXPECT_EQ(f.cboContactType.backColour(), browse ? buttonFace : windowBackground);
+    EXPECT_EQ(list().available(), browse);
+    EXPECT_EQ(list().hideSelection(), browse);
+    EXPECT_EQ(list().sortKey(), 2);
+    EXPECT_EQ(list().sortOrder(), 0);
+    if (row.nameShown.empty()) {
+        EXPECT_EQ(box(8).text(), "");
+        EXPECT_EQ(f.ChkActive.value(), 1);
+        EXPECT_EQ(f.ChkDefault.value(), 0);
+        EXPECT_EQ(f.cboContactCountry.listIndex(), -1);
+        EXPECT_EQ(f.cboContactState.listCount(), 0);
+        EXPECT_EQ(f.cboContactType.listIndex(), -1);
+    }
+    EXPECT_EQ(control.ChangedDefault(), "") << "resetting Primary Pay To is no user change";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Switches, ModeTableTest,
+    ::testing::Values(
+        ModeRow{"Add", {Act::Add}, "Save", ""},
+        ModeRow{"EditReloadsTheSelection", {Act::Edit}, "Update", "Added"},
+        ModeRow{"CancelAdd", {Act::Add, Act::TypeName, Act::Cancel}, "Add", ""},
+        ModeRow{"CancelEdit", {Act::Edit, Act::TypeName, Act::Cancel}, "Add", ""},
+        ModeRow{"RefusedSaveKeepsTyping", {Act::Add, Act::TypeName, Act::Save}, "Save", "Typed"}),
+    RowName());
+
+const std::string fifty(50, 'n');
+const char* const longName = "Contact Name cannot be longer than 50 characters.";
+const char* const badTerm = "Vendor Term cannot be stored for this entry.";
+const char* const duplicate = "Serial number already exists !";
+
+struct SaveRow {
+    const char* name;
+    std::map<int, std::string> boxes{};  // over the complete entry; "" leaves a box empty
+    int country = 2;                     // item positions; -1: not picked
+    int state = 1;
+    int term = 1;
+    const char* message = nullptr;  // nullptr: saved
+    const char* focusName = "";
+    int focusIndex = -1;
+};
+
+class SaveCheckTest : public ControlTest, public ::testing::WithParamInterface<SaveRow> {};
+
+// One refusal box at a time, in the order the checks run, with the focus on the field; a
+// refused save writes neither a list entry nor a row.
+TEST_P(SaveCheckTest, RefusesOneFieldAtATimeAndWritesNothing) {
+    const SaveRow& row = GetParam();
+    load(standardData()
+             .term({"10000", "Too", "big"})
+             .term({"-1000", "Too", "small"})
+             .term({"9999", "Largest", "fits"})
+             .term({"-999", "Smallest", "fits"}));
+    ASSERT_EQ(user::press(form().cmdAdd), Outcome::Done);
+    std::map<int, std::string> boxes{{0, "New"}, {1, "9 Elm St"}, {3, "Montreal"}, {8, "30"}};
+    for (const auto& [index, text] : row.boxes) boxes[index] = text;
+    const std::string serial = boxes[8];
+    boxes.erase(8);
+    for (const auto& [index, text] : boxes) {
+        if (!text.empty()) {
+            ASSERT_EQ(user::type(box(index), text), Outcome::Done);
+        }
+    }
+    const std::pair<ComboBox*, int> picks[] = {{&form().cboContactCountry, row.country},
+                                               {&form().cboContactState, row.state},
+                                               {&form().cboContactType, row.term}};
+    for (const auto& [combo, index] : picks) {
+        if (index >= 0) {
+            ASSERT_EQ(user::pick(*combo, index), Outcome::Done);
+        }
+    }
+    if (!serial.empty()) {  // typed last: leaving an empty serial box is refused on its own
+        ASSERT_EQ(user::type(box(8), serial), Outcome::Done);
+    }
+    messages.clear();
+    ASSERT_EQ(user::press(form().cmdAdd), Outcome::Done);
+
+    if (row.message == nullptr) {
+        EXPECT_EQ(messages.shown().size(), 0u);
+        EXPECT_EQ(exported().size(), 1u);
+        return;
+    }
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, row.message);
+    EXPECT_EQ(messages.shown()[0].title, "Information Required");
+    EXPECT_EQ(messages.shown()[0].style, 64);
+    EXPECT_EQ(form().focus.focused(), form().findControl(row.focusName, row.focusIndex));
+    EXPECT_EQ(form().cmdAdd.caption(), "Save");
+    EXPECT_EQ(list().itemCount(), 3u);
+    EXPECT_EQ(control.table().recordCount(), 3u);
+    EXPECT_EQ(control.GetContactAddress(), "");
+}
+
+const char* const txt = "txtContact";
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, SaveCheckTest,
+    ::testing::Values(
+        SaveRow{"Complete"},
+        SaveRow{
+            "NoName", {{0, ""}, {8, ""}}, 2, 1, 1, "Contact Name has not been provided.", txt, 0},
+        SaveRow{
+            "NameOfSpaces", {{0, "   "}}, 2, 1, 1, "Contact Name has not been provided.", txt, 0},
+        SaveRow{"NoStreet1",
+                {{1, ""}, {3, ""}},
+                2,
+                1,
+                1,
+                "Contact Street 1 has not been provided.",
+                txt,
+                1},
+        SaveRow{"NoCity", {{3, ""}}, -1, -1, -1, "Contact City has not been provided.", txt, 3},
+        SaveRow{"NoCountry",
+                {},
+                -1,
+                -1,
+                -1,
+                "Contact Country has not been provided.",
+                "cboContactCountry"},
+        // "Others" has no states, so none can be picked.
+        SaveRow{"NoStateForOthers",
+                {},
+                0,
+                -1,
+                -1,
+                "Contact State has not been provided.",
+                "cboContactState"},
+        SaveRow{
+            "NoTerm", {{8, ""}}, 2, 1, -1, "Vendor Term has not been provided.", "cboContactType"},
+        SaveRow{"NoSerial", {{8, ""}}, 2, 1, 1, "Serial Number has not been provided.", txt, 8},
+        SaveRow{"NameOfFifty", {{0, fifty}}},
+        SaveRow{"NameOfFiftyOne", {{0, fifty + "n"}, {8, "20"}}, 2, 1, 1, longName, txt, 0},
+        SaveRow{"NameSpacesCount", {{0, " " + fifty}}, 2, 1, 1, longName, txt, 0},
+        SaveRow{"RequiredBeforeLength",
+                {{0, fifty + "n"}, {3, ""}},
+                2,
+                1,
+                1,
+                "Contact City has not been provided.",
+                txt,
+                3},
+        SaveRow{"LengthBeforeSeparator", {{0, fifty + "|"}}, 2, 1, 1, longName, txt, 0},
+        SaveRow{"FieldSeparator",
+                {{0, "a|b"}},
+                2,
+                1,
+                1,
+                "Field Name contains a reserved separator.",
+                txt,
+                0},
+        SaveRow{"RecordSeparator",
+                {{5, "555;1"}},
+                2,
+                1,
+                1,
+                "Field Phone contains a reserved separator.",
+                txt,
+                5},
+        SaveRow{"TableSeparator",
+                {{10, "#1"}},
+                2,
+                1,
+                1,
+                "Field Cell contains a reserved separator.",
+                txt,
+                10},
+        SaveRow{"SeparatorInPostalCode",
+                {{4, "A;1"}},
+                2,
+                1,
+                1,
+                "Field Postal Code contains a reserved separator.",
+                txt,
+                4},
+        SaveRow{"LowestBoxFirst",
+                {{9, "x|"}, {2, "y|"}},
+                2,
+                1,
+                1,
+                "Field Street2 contains a reserved separator.",
+                txt,
+                2},
+        SaveRow{"SeparatorBeforeTerm",
+                {{6, "#"}},
+                2,
+                1,
+                2,
+                "Field FAX contains a reserved separator.",
+                txt,
+                6},
+        SaveRow{"TermAboveRange", {{8, "20"}}, 2, 1, 2, badTerm, "cboContactType"},
+        SaveRow{"TermBelowRange", {}, 2, 1, 3, badTerm, "cboContactType"},
+        SaveRow{"TermAtTop", {}, 2, 1, 4}, SaveRow{"TermAtBottom", {}, 2, 1, 5},
+        SaveRow{"DuplicateSerial", {{8, "20"}}, 2, 1, 1, duplicate, txt, 8},
+        // "9" becomes "09" when the focus leaves the box, before Save compares it.
+        SaveRow{"DuplicateAfterPadding", {{8, "9"}}, 2, 1, 1, duplicate, txt, 8}),
+    RowName());
+
+struct SerialRow {
+    const char* name;
+    std::string typed;
+    const char* message;  // nullptr: accepted
+    std::string stored;   // the box's text afterwards
+};
+
+class SerialRuleTest : public ControlTest, public ::testing::WithParamInterface<SerialRow> {};
+
+TEST_P(SerialRuleTest, LeavingTheSerialBox) {
+    const SerialRow& row = GetParam();
+    load(standardData());
+    ASSERT_EQ(user::press(form().cmdAdd), Outcome::Done);
+    ASSERT_EQ(user::type(box(8), row.typed), Outcome::Done);
+    const Outcome moved = user::moveFocus(box(0));
+    EXPECT_EQ(box(8).text(), row.stored);
+    if (row.message == nullptr) {
+        EXPECT_EQ(moved, Outcome::Done);
+        EXPECT_EQ(messages.shown().size(), 0u);
+        return;
+    }
+    EXPECT_EQ(moved, Outcome::Cancelled);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, row.message);
+    EXPECT_TRUE(box(8).hasFocus());
+    EXPECT_EQ(box(8).selStart(), 0u);
+    EXPECT_EQ(box(8).selLength(), row.stored.size()) << "the whole serial is selected";
+}
+
+const char* const numbersOnly = "Field Serial # can accept only numbers !";
+const char* const range = "Only numbers in range [01 - 09] and [20 - 99] please !";
+
+INSTANTIATE_TEST_SUITE_P(
+    Serials, SerialRuleTest,
+    ::testing::Values(
+        SerialRow{"OneDigitIsPadded", "5", nullptr, "05"}, SerialRow{"Nine", "09", nullptr, "09"},
+        SerialRow{"Twenty", "20", nullptr, "20"}, SerialRow{"NinetyNine", "99", nullptr, "99"},
+        // The box admits two characters: " 7 " arrives as " 7", trimmed and padded.
+        SerialRow{"SpacedSeven", " 7 ", nullptr, "07"}, SerialRow{"Zero", "0", range, "0"},
+        SerialRow{"DoubleZero", "00", range, "00"}, SerialRow{"Ten", "10", range, "10"},
+        SerialRow{"Nineteen", "19", range, "19"}, SerialRow{"Letters", "ab", numbersOnly, "ab"},
+        SerialRow{"Empty", "", numbersOnly, ""}, SerialRow{"Spaces", "  ", numbersOnly, "  "}),
+    RowName());
+
+class SavingTest : public ControlTest {};
+
+// The entry keeps its own serial, which the list already holds: a duplicate check here would
+// refuse every update.
+TEST_F(SavingTest, AnUpdateIsNotCheckedForDuplicateSerials) {
+    load(standardData());
+    clickId("456");
+    ASSERT_EQ(user::press(form().cmdEdit), Outcome::Done);
+    ASSERT_EQ(user::type(box(2), "Suite 4"), Outcome::Done);
+    ASSERT_EQ(user::press(form().cmdAdd), Outcome::Done);
+    EXPECT_EQ(messages.shown().size(), 0u);
+    ASSERT_EQ(exported().size(), 1u);
+    EXPECT_EQ(exported()[0][fStreet2], "Suite 4");
+}
+
+// Cancelled adds take no id, the vendor id is the one at the time of the save, and no load
+// resets the counter.
+TEST_F(SavingTest, TemporaryIdsCountOnAcrossLoads) {
+    load(standardData());
+    addEntry("First", "30");
+    ASSERT_EQ(user::press(form().cmdAdd), Outcome::Done);
+    typeEntry("Cancelled", "31");
+    ASSERT_EQ(user::press(form().cmdEdit), Outcome::Done);
+    control.LetVendorIDNMode(1234, true);
+    addEntry("Second", "32");
+    auto records = exported();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0][fVendorPayToID], "000-N");
+    EXPECT_EQ(records[0][fVendorID], "77");
+    EXPECT_EQ(records[1][fVendorPayToID], "001-N");
+    EXPECT_EQ(records[1][fVendorID], "1234");
+    load(standardData());
+    addEntry("Third", "30");
+    records = exported();
+    ASSERT_EQ(records.size(), 1u) << "a load keeps no added row";
+    EXPECT_EQ(records[0][fVendorPayToID], "002-N");
+}
+
+enum class Step { Click, Edit, Add, Toggle, Cancel, Update, Save, Reload, ReloadNoPrimary };
+
+struct ReportRow {
+    const char* name;
+    std::vector<std::pair<Step, std::string>> steps;
+    std::string expected;
+};
+
+class ChangedDefaultTest : public ControlTest, public ::testing::WithParamInterface<ReportRow> {
+protected:
+    void perform(Step step, const std::string& id) {
+        EditorForm& f = form();
+        switch (step) {
+            case Step::Click:
+                return clickId(id);
+            case Step::Edit:
+            case Step::Cancel:
+                ASSERT_EQ(user::press(f.cmdEdit), Outcome::Done);
+                return;
+            case Step::Add:
+            case Step::Update:
+                ASSERT_EQ(user::press(f.cmdAdd), Outcome::Done);
+                return;
+            case Step::Toggle:
+                ASSERT_EQ(user::click(f.ChkDefault), Outcome::Done);
+                return;
+            case Step::Save:
+                typeEntry("New", "30");
+                ASSERT_EQ(user::press(f.cmdAdd), Outcome::Done);
+                return;
+            case Step::Reload:
+                return load(standardData());
+            case Step::ReloadNoPrimary:
+                return load(ContactData().add(entry("1", "None", "01")).standardLookups());
+        }
+    }
+};
+
+TEST_P(ChangedDefaultTest, ReportsThePrimaryOfTheListOnceTheBoxWasChanged) {
+    load(standardData());
+    for (const auto& [step, id] : GetParam().steps) perform(step, id);
+    EXPECT_EQ(control.ChangedDefault(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangedDefaultTest,
+    ::testing::Values(
+        ReportRow{"NoClick", {{Step::Click, "456"}, {Step::Edit, ""}, {Step::Update, ""}}, ""},
+        ReportRow{"AnotherEntrySaved",
+                  {{Step::Click, "456"}, {Step::Edit, ""}, {Step::Toggle, ""}, {Step::Update, ""}},
+                  "456"},
+        ReportRow{
+            "NewEntrySaved", {{Step::Add, ""}, {Step::Toggle, ""}, {Step::Save, ""}}, "000-N"},
+        // Checked and unchecked in add mode: the old primary lost its mark, none is left.
+        ReportRow{"CheckedThenUnchecked",
+                  {{Step::Add, ""}, {Step::Toggle, ""}, {Step::Toggle, ""}, {Step::Save, ""}},
+                  ""},
+        ReportRow{"ChangedThenCancelled",
+                  {{Step::Click, "007"}, {Step::Edit, ""}, {Step::Toggle, ""}, {Step::Cancel, ""}},
+                  "007"},
+        // Nothing resets the marker: a later load reports the new list's primary entry.
+        ReportRow{"ChangedThenReloaded",
+                  {{Step::Add, ""}, {Step::Toggle, ""}, {Step::Cancel, ""}, {Step::Reload, ""}},
+                  "123"},
+        ReportRow{
+            "ChangedThenReloadedWithoutPrimary",
+            {{Step::Add, ""}, {Step::Toggle, ""}, {Step::Cancel, ""}, {Step::ReloadNoPrimary, ""}},
+            ""}),
+    RowName());
+
+}  // namespace
+}  // namespace xkr::test
