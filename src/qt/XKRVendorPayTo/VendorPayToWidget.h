@@ -8,8 +8,7 @@
 
 namespace xkr {
 
-// Declared, not included: the core's Signal::emit cannot be parsed after Qt's `emit` keyword
-// macro, so a host that includes this header needs no core header at all.
+// Declared, not included: a host that only embeds the widget needs no core header.
 class VendorPayTo;
 namespace qt {
 class FormBinding;
