@@ -1,8 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/Error.h"
 #include "table/ContactDataText.h"
 #include "table/Lookup.h"
 #include "table/PayToFields.h"
@@ -10,51 +14,56 @@
 
 namespace xkr::test {
 
-// The separators most tests load with; the table separator has two characters on purpose.
-inline const Separators defaultSeparators{"|", "#", "@@"};
+using Ids = std::vector<std::string>;
 
-// Everything a load writes, as the control holds it.
-struct LoadTarget {
-    PayToTable table;
-    Separators kept;
-    Lookup terms;
-    Lookup states;
+// Makes the row at index (0-based, in table order) current.
+inline void moveTo(PayToTable& table, std::size_t index) {
+    table.moveFirst();
+    for (std::size_t i = 0; i < index; ++i) table.moveNext();
+}
 
-    LoadTarget() { appendPayToFields(table); }
+// The value of one field in every row, in table order.
+inline Ids column(PayToTable& table, std::size_t position = fVendorPayToID) {
+    Ids values;
+    for (table.moveFirst(); !table.eof(); table.moveNext())
+        values.emplace_back(table.value(position));
+    return values;
+}
 
-    LoadResult load(std::string_view text, const Separators& separators = defaultSeparators) {
-        return loadContactData(text, separators, table, kept, terms, states);
-    }
-
-    // The value of one field in every row, in table order.
-    std::vector<std::string> column(std::size_t position) {
-        std::vector<std::string> values;
-        for (table.moveFirst(); !table.eof(); table.moveNext()) {
-            values.emplace_back(table.value(position));
-        }
-        return values;
-    }
-
-    // Makes the row at index current (0-based, in table order).
-    void moveTo(std::size_t index) {
-        table.moveFirst();
-        for (std::size_t i = 0; i < index; ++i) table.moveNext();
-    }
-};
-
-inline PayToTable openPayToTable() {
+// An open pay-to table with one row per id.
+inline PayToTable tableWithIds(const Ids& ids) {
     PayToTable table;
     appendPayToFields(table);
     table.open();
+    for (const std::string& id : ids) table.addNew(), table.setValue(fVendorPayToID, id);
     return table;
 }
 
-// Adds a row and writes the given ids into VendorPayToID and names into PayToName.
-inline void addRow(PayToTable& table, std::string_view id, std::string_view name = {}) {
-    table.addNew();
-    table.setValue(fVendorPayToID, id);
-    if (!name.empty())
-        table.setValue(fPayToName, name);
+// Everything a load writes, as the control holds it. The table separator has two characters
+// on purpose.
+struct LoadTarget {
+    PayToTable table;
+    Separators kept;
+    Lookup terms, states;
+
+    LoadTarget() { appendPayToFields(table); }
+    LoadResult load(std::string_view text, const Separators& separators = {"|", "#", "@@"}) {
+        return loadContactData(text, separators, table, kept, terms, states);
+    }
+};
+
+// One table row whose expected value std::nullopt means "throws VendorPayToError".
+template <typename T, typename Run>
+void expectValueOrThrow(const std::string& name, const std::optional<T>& expected, Run run) {
+    if (!expected) {
+        EXPECT_THROW(run(), VendorPayToError) << name;
+        return;
+    }
+    try {
+        EXPECT_EQ(run(), *expected) << name;
+    } catch (const VendorPayToError& error) {
+        ADD_FAILURE() << name << ": threw " << error.what();
+    }
 }
 
 }  // namespace xkr::test
