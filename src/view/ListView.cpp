@@ -176,7 +176,8 @@ void ListView::reorder() {
     };
     std::vector<std::size_t> order(m_items.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    if (std::is_sorted(order.begin(), order.end(), before)) return;
+    const auto sortedEnd = std::is_sorted_until(order.begin(), order.end(), before);
+    if (sortedEnd == order.end()) return;
     auto after = [&before](std::size_t a, std::size_t b) { return before(b, a); };
     if (std::is_sorted(order.begin(), order.end(), after)) {
         // A click on the sorted column flips the direction: taking the runs of equal texts
@@ -189,9 +190,11 @@ void ListView::reorder() {
             end = start;
         }
     } else {
-        // Sorting positions and moving each entry once: moving the entries themselves through
-        // a stable sort costs several times more at 32,767 entries.
-        std::stable_sort(order.begin(), order.end(), before);
+        // Entries appended to a sorted list (a save) only need sorting among themselves and one
+        // merge. Positions are sorted, and each entry moved once afterwards: moving the entries
+        // themselves through the sort costs several times more at 32,767 entries.
+        std::stable_sort(sortedEnd, order.end(), before);
+        std::inplace_merge(order.begin(), sortedEnd, order.end(), before);
     }
     std::vector<Item> sorted;
     sorted.reserve(m_items.size());

@@ -41,27 +41,32 @@ TEST_P(ListOrder, MatchesStableSortAfterEveryChange) {
     FocusManager focus;
     ListView list(focus, "lstContacts", 7110);
     for (int k = 0; k < 4; ++k) list.addColumnHeader(std::to_string(k), 100);
-    std::vector<std::vector<std::string>> columns(c.entries);
-    for (std::size_t e = 0; e < c.entries; ++e) {
+    std::vector<std::vector<std::string>> columns;
+    auto append = [&] {
         std::string id = "e";
-        id += std::to_string(e);
+        id += std::to_string(columns.size());
         const std::size_t position = list.addItem(id);
-        columns[e].push_back(id);
+        std::vector<std::string>& texts = columns.emplace_back(1, id);
         for (std::size_t k = 1; k < 4; ++k) {
-            columns[e].push_back(c.texts[random() % c.texts.size()]);
-            list.setSubItem(position, k, columns[e][k]);
+            texts.push_back(c.texts[random() % c.texts.size()]);
+            list.setSubItem(position, k, texts[k]);
         }
-    }
-    for (int change = 0; change < 40; ++change) {
+    };
+    for (std::size_t e = 0; e < c.entries; ++e) append();
+    for (int change = 0; change < 60; ++change) {
+        // Flipping the direction of the current column and re-sorting after an entry was
+        // appended take shortcuts; changing the column is the full sort. Each must give what a
+        // stable sort of the previous order gives.
+        if (change % 3 == 2) append();
         std::vector<std::string> expected = entryOrder(list);
         const auto key = static_cast<std::int16_t>(1 + random() % 3);
         const auto direction = static_cast<std::int32_t>(random() % 2);
-        // Flipping the direction of the current column is the shortcut; changing the column
-        // is the full sort. Both must give what a stable sort of the previous order gives.
-        if (change % 2 == 0) {
+        if (change % 3 == 0) {
             list.setSortKey(key);
-        } else {
+        } else if (change % 3 == 1) {
             list.setSortOrder(direction);
+        } else {
+            list.setSortKey(list.sortKey());
         }
         const auto sortKey = static_cast<std::size_t>(list.sortKey());
         const bool descending = list.sortOrder() == 1;
