@@ -1,5 +1,6 @@
 #include "ControlFixture.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "view/PayToEditor.h"
@@ -27,17 +28,6 @@ std::vector<std::string> split(const std::string& text, char separator) {
 
 }  // namespace
 
-void MessageRecorder::install(VendorPayTo& control) {
-    control.setMessageBox([this](const std::string& text, const std::string& title, int style) {
-        m_shown.push_back({text, title, style});
-        if (m_answers.empty())
-            return style == msgbox::yesNoQuestion ? msgbox::yes : msgbox::ok;
-        const int button = m_answers.front();
-        m_answers.pop_front();
-        return button;
-    });
-}
-
 EntryRecord& EntryRecord::set(PayToField field, std::string value) {
     fields.at(field) = std::move(value);
     return *this;
@@ -45,86 +35,63 @@ EntryRecord& EntryRecord::set(PayToField field, std::string value) {
 
 EntryRecord entry(std::string id, std::string name, std::string serial) {
     EntryRecord record;
-    record.set(fVendorPayToID, std::move(id))
-        .set(fPayToName, std::move(name))
-        .set(fPayToSerial, std::move(serial))
-        .set(fStreet1, "1 Main St")
-        .set(fCity, "Springfield")
-        .set(fCountry, "1")
-        .set(fState, "10")
-        .set(fPostalCode, "75001")
-        .set(fActive, "-1")
-        .set(fDefaultPayTo, "0")
-        .set(fDefaultTerms, "3")
-        .set(fExported, "0")
-        .set(fAddressID, "A1")
-        .set(fVendorID, "77");
+    record.fields = {std::move(id),
+                     std::move(name),
+                     std::move(serial),
+                     "1 Main St",
+                     "",
+                     "Springfield",
+                     "1",
+                     "10",
+                     "75001",
+                     "",
+                     "",
+                     "",
+                     "",
+                     "",
+                     "-1",
+                     "0",
+                     "3",
+                     "0",
+                     "A1",
+                     "77"};
     return record;
 }
 
-ContactData& ContactData::add(const EntryRecord& record) {
-    m_entries.emplace_back(record.fields.begin(), record.fields.end());
-    return *this;
-}
-
-ContactData& ContactData::term(std::vector<std::string> fields) {
-    m_terms.push_back(std::move(fields));
-    return *this;
-}
-
-ContactData& ContactData::standardLookups() {
-    return term({"3", "Net 30", "30 days"}).term({"7", "COD", "on delivery"});
-}
-
-std::string ContactData::text() const {
+std::string contactText(const std::vector<EntryRecord>& entries, const std::vector<Fields>& terms) {
     std::string out;
-    for (const auto& record : m_entries) out += joined(record) + ";";
+    for (const EntryRecord& record : entries)
+        out += joined({record.fields.begin(), record.fields.end()}) + ";";
     out += "#";
-    for (const auto& record : m_terms) out += joined(record) + ";";
+    for (const Fields& record : terms) out += joined(record) + ";";
     return out + "#10|1|TX|Texas;11|1|OH|Ohio;20|2|ON|Ontario;21|2|QC|Quebec;";
 }
 
-ContactData standardData() {
-    ContactData data;
-    data.add(entry("123", "Acme Main", "01").set(fDefaultPayTo, "-1"))
-        .add(entry("456", "Gamma Depot", "09").set(fState, "11").set(fCity, "Austin"))
-        .add(entry("007", "Beta Branch", "20")
-                 .set(fCity, "Toronto")
-                 .set(fCountry, "2")
-                 .set(fState, "21")
-                 .set(fActive, "0")
-                 .set(fDefaultTerms, "7"));
-    return data.standardLookups();
+std::vector<EntryRecord> standardEntries() {
+    return {entry("123", "Acme Main", "01").set(fDefaultPayTo, "-1"),
+            entry("456", "Gamma Depot", "09").set(fState, "11").set(fCity, "Austin"),
+            entry("007", "Beta Branch", "20")
+                .set(fCity, "Toronto")
+                .set(fCountry, "2")
+                .set(fState, "21")
+                .set(fActive, "0")
+                .set(fDefaultTerms, "7")};
 }
 
 ControlTest::ControlTest() {
-    messages.install(control);
+    control.setMessageBox([this](const std::string& text, const std::string& title, int style) {
+        messages.push_back(title + " (" + std::to_string(style) + "): " + text);
+        return style == msgbox::yesNoQuestion ? msgbox::yes : msgbox::ok;
+    });
     control.LetVendorIDNMode(77, true);
 }
 
-void ControlTest::load(const ContactData& data) {
-    load(data.text());
-}
-
-void ControlTest::load(const std::string& text) {
-    control.LetContactAddress(text, "|", ";", "#");
-}
-
-std::size_t ControlTest::positionOf(const std::string& id) {
-    for (std::size_t i = 0; i < list().itemCount(); ++i) {
-        if (list().itemText(i) == id)
-            return i;
-    }
-    ADD_FAILURE() << "no list entry " << id;
-    return 0;
-}
-
 void ControlTest::clickId(const std::string& id) {
-    ASSERT_EQ(user::clickEntry(list(), positionOf(id)), user::Outcome::Done) << id;
-}
-
-std::string ControlTest::column(const std::string& id, std::size_t k) {
-    return std::string(list().column(positionOf(id), k));
+    const std::vector<std::string> ids = listIds();
+    const auto at = std::find(ids.begin(), ids.end(), id);
+    ASSERT_NE(at, ids.end()) << "no list entry " << id;
+    const auto position = static_cast<std::size_t>(at - ids.begin());
+    ASSERT_EQ(user::clickEntry(list(), position), user::Outcome::Done) << id;
 }
 
 std::vector<std::string> ControlTest::listIds() {
@@ -151,6 +118,30 @@ void ControlTest::addEntry(const std::string& name, const std::string& serial) {
     typeEntry(name, serial);
     ASSERT_EQ(user::press(form().cmdAdd), user::Outcome::Done);
     ASSERT_EQ(form().cmdAdd.caption(), "Add") << "the save was refused";
+}
+
+void ControlTest::perform(const std::vector<std::string>& steps) {
+    EditorForm& f = form();
+    for (const std::string& step : steps) {
+        user::Outcome done = user::Outcome::Done;
+        if (step == "add" || step == "save" || step == "update")
+            done = user::press(f.cmdAdd);
+        else if (step == "edit" || step == "cancel")
+            done = user::press(f.cmdEdit);
+        else if (step == "primary")
+            done = user::click(f.ChkDefault);
+        else if (step == "type")
+            done = user::type(box(0), "Typed");
+        else if (step == "entry")
+            typeEntry("New", "30");
+        else if (step == "reload")
+            load(standardData());
+        else if (step == "reloadNoPrimary")
+            load(contactText({entry("1", "None", "01")}));
+        else
+            clickId(step);
+        ASSERT_EQ(done, user::Outcome::Done) << step;
+    }
 }
 
 std::vector<std::vector<std::string>> ControlTest::exported() {
