@@ -125,6 +125,9 @@ void bindCommandButton(CommandButton& button, QPushButton& widget) {
     };
     mirror();
     button.changed.connect(mirror);
+    // Enter on the focused button presses it, as Space does; Qt makes buttons auto-default,
+    // which is what lets Enter through, only inside dialogs.
+    widget.setAutoDefault(true);
     QObject::connect(&widget, &QPushButton::clicked, &widget,
                      [&button] { forwardUserInput([&] { button.userClick(); }); });
 }

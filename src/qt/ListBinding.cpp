@@ -1,9 +1,11 @@
 #include "qt/ListBinding.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTreeView>
+#include <functional>
 
 #include "qt/ContactListModel.h"
 #include "qt/ControlBindings.h"
@@ -18,6 +20,10 @@ namespace {
 class ContactTreeView : public QTreeView {
 public:
     using QTreeView::QTreeView;
+
+    // The entry that a navigation key (arrows, Home, End, Page Up/Down) moved to: for the
+    // keyboard user this is the click on that entry.
+    std::function<void(int row)> onKeyboardMove;
 
     // HideSelection: the selected entry shows only while the list has the focus.
     void setHideSelection(bool hide) {
@@ -43,6 +49,14 @@ protected:
             option->palette.setColor(group, QPalette::HighlightedText,
                                      option->palette.color(group, QPalette::Text));
         }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const QModelIndex before = currentIndex();
+        QTreeView::keyPressEvent(event);
+        const QModelIndex after = currentIndex();
+        if (after.isValid() && after.row() != before.row() && onKeyboardMove)
+            onKeyboardMove(after.row());
     }
 
     void focusInEvent(QFocusEvent* event) override {
@@ -125,6 +139,9 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
     applyColumnWidths(list, *view);
     mirrorList(list, *view);
 
+    view->onKeyboardMove = [&list](int row) {
+        forwardUserInput([&] { list.userSelectAndClick(static_cast<std::size_t>(row)); });
+    };
     list.itemsChanged.connect([&list, view, model] {
         model->reload();
         // A reset forgets the section sizes and the selection.
