@@ -116,7 +116,7 @@ void PayToEditor::txtContact_Validate(int index, bool& cancel) {
         return;
     }
     std::string serial(text::trim(box.text()));
-    if (text::charCount(serial) == 1) serial.insert(0, "0");
+    if (text::charCount(serial) == 1) serial = "0" + serial;
     const double value = text::leadingNumber(serial);
     if ((value >= 10 && value <= 19) || value < 1) {
         refuseSerial("Only numbers in range [01 - 09] and [20 - 99] please !", cancel);
