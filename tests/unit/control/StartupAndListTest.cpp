@@ -92,7 +92,6 @@ TEST_P(ListClickTest, ShowsTheEntryWithTheStateOfItsOwnCountry) {
     EXPECT_EQ(f.ChkDefault.value(), row.primary);
     EXPECT_EQ(box(4).text(), "75001");
     EXPECT_EQ(list().column(*list().selectedIndex(), 1), box(0).text());
-    // Setting Primary Pay To while showing an entry must pass its click's guard.
     EXPECT_EQ(control.ChangedDefault(), "") << "showing an entry is not a user change";
 }
 
