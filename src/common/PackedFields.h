@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,24 @@ public:
             m_ends[j] = static_cast<std::uint32_t>(static_cast<std::int64_t>(m_ends[j]) + delta);
         }
         m_present |= 1U << i;
+    }
+
+    // Replaces every field at once: the first values.size() get those texts, the rest no
+    // value. One allocation, where setting field by field grows the buffer again and again.
+    void assign(std::span<const std::string_view> values) {
+        if (values.size() > N) throw VendorPayToError("too many field values");
+        std::size_t total = 0;
+        for (std::string_view value : values) total += value.size();
+        if (total > UINT32_MAX) throw VendorPayToError("field value too large");
+        std::string bytes;
+        bytes.reserve(total);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            bytes += values[i];
+            m_ends[i] = static_cast<std::uint32_t>(bytes.size());
+        }
+        for (std::size_t i = values.size(); i < N; ++i) m_ends[i] = static_cast<std::uint32_t>(total);
+        m_bytes = std::move(bytes);
+        m_present = values.size() == 32 ? UINT32_MAX : (1U << values.size()) - 1U;
     }
 
     std::size_t byteSize() const { return m_bytes.capacity(); }

@@ -24,6 +24,9 @@ inline constexpr std::size_t maxPayToFields = 21;
 // Splits at every occurrence of the separator, left to right, without overlap. An empty
 // separator does not split: the text is one piece.
 std::vector<std::string_view> splitAt(std::string_view text, std::string_view separator);
+// The same into a vector the caller keeps, so a loop over records allocates once.
+void splitAt(std::string_view text, std::string_view separator,
+             std::vector<std::string_view>& pieces);
 
 // The complete records of a table: each record ends with the record separator; whatever follows
 // the last one is not a record. The empty text holds none.

@@ -132,8 +132,20 @@ void PayToTable::setValue(std::size_t position, std::string_view text) {
     row.set(position, text);
 }
 
+void PayToTable::setValues(std::span<const std::string_view> values) {
+    Row& row = currentRow();
+    std::size_t valid = 0;
+    while (valid < values.size() && valid < m_fields.size() && fits(valid, values[valid])) {
+        ++valid;
+    }
+    row.assign(values.first(valid));
+    if (valid < values.size()) setValue(valid, values[valid]);  // throws the write's failure
+}
+
 bool PayToTable::fits(std::size_t position, std::string_view text) const {
-    return text::charCount(text) <= fieldWidth(position);
+    const std::size_t width = fieldWidth(position);
+    // A character takes at least one byte, so a text no longer in bytes always fits.
+    return text.size() <= width || text::charCount(text) <= width;
 }
 
 std::size_t PayToTable::memoryBytes() const {

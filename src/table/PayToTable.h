@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ public:
     // Writing a text longer than the field's width throws and stores nothing.
     void setValue(std::string_view name, std::string_view text);
     void setValue(std::size_t position, std::string_view text);
+
+    // Writes the values into fields 0, 1, ... of the current row, which must have no values yet.
+    // Like writing them one by one: on a value that does not fit, or one past the last field,
+    // the values before it stay written and the call throws.
+    void setValues(std::span<const std::string_view> values);
 
     // Whether the text fits the field; lets callers check a whole row before the first write.
     bool fits(std::size_t position, std::string_view text) const;
