@@ -86,7 +86,7 @@ TEST(LoadContactData, TextWithoutExactlyThreeTablesLeavesAnEmptyTable) {
     }
 }
 
-// Only records ended by the separator count; none at all is no failure (issue 2).
+// Only records ended by the separator count; a table with none loads as empty, no failure.
 TEST(LoadContactData, CompleteRecordsOnlyAndTheLoadGoesOn) {
     const std::vector<std::tuple<std::string, std::string, std::string, Ids, Lookup, Lookup>> rows =
         {{"", "", "", {}, {}, {}},
