@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <numeric>
 
 #include "common/Error.h"
@@ -17,7 +18,11 @@ unsigned char fold(char c) {
 
 int compareText(std::string_view a, std::string_view b, std::size_t from = 0) {
     const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = from; i < n; ++i) {
+    std::size_t i = from;
+    // Bytes that are equal are equal folded too: sorted texts share long prefixes, so skip
+    // those a word at a time.
+    while (i + 8 <= n && std::memcmp(a.data() + i, b.data() + i, 8) == 0) i += 8;
+    for (; i < n; ++i) {
         const unsigned char x = fold(a[i]);
         const unsigned char y = fold(b[i]);
         if (x != y) return x < y ? -1 : 1;
@@ -116,6 +121,8 @@ void ListView::addColumnHeader(std::string text, double width) {
 
 void ListView::clearItems() {
     m_items.clear();
+    m_order.clear();
+    m_sortedAs.reset();
     m_selected.reset();
     itemsDirty();
     notify();
@@ -124,15 +131,24 @@ void ListView::clearItems() {
 std::size_t ListView::addItem(std::string_view text) {
     Item entry{{}, m_nextSerial++};
     entry.columns.set(0, text);
+    m_order.push_back(static_cast<std::uint32_t>(m_items.size()));
     m_items.push_back(std::move(entry));
+    m_sortedAs.reset();
     itemsDirty();
-    return m_items.size() - 1;
+    return m_order.size() - 1;
 }
 
 void ListView::removeItem(std::size_t position) {
-    const Item& entry = item(position);
-    if (m_selected == entry.serial) m_selected.reset();
-    m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(position));
+    const std::size_t slot = slotAt(position);
+    if (m_selected == m_items[slot].serial) m_selected.reset();
+    m_order.erase(m_order.begin() + static_cast<std::ptrdiff_t>(position));
+    // The last slot fills the hole, so no other entry moves in storage.
+    const auto last = static_cast<std::uint32_t>(m_items.size() - 1);
+    if (slot != last) {
+        m_items[slot] = std::move(m_items.back());
+        *std::find(m_order.begin(), m_order.end(), last) = static_cast<std::uint32_t>(slot);
+    }
+    m_items.pop_back();
     itemsDirty();
     notify();
 }
@@ -147,17 +163,19 @@ void ListView::setSubItem(std::size_t position, std::size_t k, std::string_view 
     if (k == 0 || k >= maxColumns) {
         throw VendorPayToError(name() + ": no sub-item " + std::to_string(k));
     }
-    item(position);
-    m_items[position].columns.set(k, text);
+    m_items[slotAt(position)].columns.set(k, text);
+    m_sortedAs.reset();
     itemsDirty();
 }
 
 std::optional<std::size_t> ListView::selectedIndex() const {
     if (!m_selected) return std::nullopt;
-    for (std::size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i].serial == *m_selected) return i;
-    }
-    return std::nullopt;
+    const auto entry = std::find_if(m_items.begin(), m_items.end(),
+                                    [this](const Item& i) { return i.serial == *m_selected; });
+    if (entry == m_items.end()) return std::nullopt;
+    const auto slot = static_cast<std::uint32_t>(entry - m_items.begin());
+    return static_cast<std::size_t>(std::find(m_order.begin(), m_order.end(), slot) -
+                                    m_order.begin());
 }
 
 void ListView::select(std::optional<std::size_t> position) {
@@ -229,16 +247,17 @@ ListView::UpdateBatch::~UpdateBatch() {
 }
 
 std::size_t ListView::memoryBytes() const {
-    std::size_t bytes = m_items.capacity() * sizeof(Item);
+    std::size_t bytes =
+        m_items.capacity() * sizeof(Item) + m_order.capacity() * sizeof(std::uint32_t);
     for (const Item& entry : m_items) bytes += entry.columns.byteSize();
     return bytes;
 }
 
-const ListView::Item& ListView::item(std::size_t position) const {
-    if (position >= m_items.size()) {
+std::size_t ListView::slotAt(std::size_t position) const {
+    if (position >= m_order.size()) {
         throw VendorPayToError(name() + ": no entry at position " + std::to_string(position));
     }
-    return m_items[position];
+    return m_order[position];
 }
 
 // Sorting is stable, and cheap when the list is nearly in order: after an entry is appended
@@ -246,45 +265,68 @@ const ListView::Item& ListView::item(std::size_t position) const {
 void ListView::reorder() {
     const auto key = static_cast<std::size_t>(m_sortKey);
     const bool descending = m_sortOrder == 1;
+    if (m_sortedAs && m_sortedAs->key == key) {
+        if (m_sortedAs->descending != descending) {
+            reverseEqualRuns(key);
+            m_sortedAs = SortState{key, descending};
+            itemsDirty();
+        }
+        return;
+    }
     std::vector<std::string_view> keys;
-    keys.reserve(m_items.size());
-    for (const Item& item : m_items) keys.push_back(item.columns.get(key));
+    keys.reserve(m_order.size());
+    for (std::uint32_t slot : m_order) keys.push_back(m_items[slot].columns.get(key));
     auto before = [&keys, descending](std::size_t a, std::size_t b) {
         const int c = compareText(keys[a], keys[b]);
         return descending ? c > 0 : c < 0;
     };
-    std::vector<std::size_t> order(m_items.size());
+    std::vector<std::size_t> order(m_order.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const auto sortedEnd = std::is_sorted_until(order.begin(), order.end(), before);
-    if (sortedEnd == order.end()) return;
+    if (sortedEnd == order.end()) {
+        m_sortedAs = SortState{key, descending};
+        return;
+    }
     auto after = [&before](std::size_t a, std::size_t b) { return before(b, a); };
     if (std::is_sorted(order.begin(), order.end(), after)) {
-        // A click on the sorted column flips the direction: taking the runs of equal texts
-        // from the back gives the stable order in one pass instead of a sort.
-        order.clear();
-        for (std::size_t end = keys.size(); end > 0;) {
-            std::size_t start = end - 1;
-            while (start > 0 && compareText(keys[start - 1], keys[end - 1]) == 0) --start;
-            for (std::size_t i = start; i < end; ++i) order.push_back(i);
-            end = start;
-        }
-    } else {
-        // Entries appended to a sorted list (a save) only need sorting among themselves and one
-        // merge. Positions are sorted, and each entry moved once afterwards: moving the entries
-        // themselves through the sort costs several times more at 32,767 entries.
-        const auto unsorted = static_cast<std::size_t>(order.end() - sortedEnd);
-        if (unsorted <= 64) {
-            std::stable_sort(sortedEnd, order.end(), before);
-            std::inplace_merge(order.begin(), sortedEnd, order.end(), before);
-        } else {
-            RadixSorter(keys, descending).sort(order);
-        }
+        reverseEqualRuns(key);
+        m_sortedAs = SortState{key, descending};
+        itemsDirty();
+        return;
     }
-    std::vector<Item> sorted;
-    sorted.reserve(m_items.size());
-    for (std::size_t position : order) sorted.push_back(std::move(m_items[position]));
-    m_items = std::move(sorted);
+    // Entries appended to a sorted list (a save) only need sorting among themselves and one
+    // merge.
+    const auto unsorted = static_cast<std::size_t>(order.end() - sortedEnd);
+    if (unsorted <= 64) {
+        std::stable_sort(sortedEnd, order.end(), before);
+        std::inplace_merge(order.begin(), sortedEnd, order.end(), before);
+    } else {
+        RadixSorter(keys, descending).sort(order);
+    }
+    std::vector<std::uint32_t> slots;
+    slots.reserve(order.size());
+    for (std::size_t position : order) slots.push_back(m_order[position]);
+    m_order = std::move(slots);
+    m_sortedAs = SortState{key, descending};
     itemsDirty();
+}
+
+// A list sorted one way becomes sorted the other way by taking its runs of equal texts from
+// the back: each run keeps its inner order, as a stable sort would leave it, in one pass.
+void ListView::reverseEqualRuns(std::size_t key) {
+    auto text = [this, key](std::size_t position) {
+        return m_items[m_order[position]].columns.get(key);
+    };
+    std::vector<std::uint32_t> slots;
+    slots.reserve(m_order.size());
+    for (std::size_t end = m_order.size(); end > 0;) {
+        std::size_t start = end - 1;
+        while (start > 0 && compareText(text(start - 1), text(end - 1)) == 0) --start;
+        slots.insert(slots.end(), m_order.begin() + static_cast<std::ptrdiff_t>(start),
+                     m_order.begin() + static_cast<std::ptrdiff_t>(end));
+        end = start;
+    }
+    m_order = std::move(slots);
 }
 
 void ListView::itemsDirty() {

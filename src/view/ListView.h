@@ -35,7 +35,7 @@ public:
     void clearItems();
     std::size_t addItem(std::string_view text);  // appended at the end; returns its position
     void removeItem(std::size_t position);
-    std::size_t itemCount() const { return m_items.size(); }
+    std::size_t itemCount() const { return m_order.size(); }
     std::string_view itemText(std::size_t position) const;
     // Column k of an entry: 0 is its text, k >= 1 its sub-item k.
     std::string_view column(std::size_t position, std::size_t k) const;
@@ -90,13 +90,25 @@ private:
         std::uint32_t serial;  // stays with the entry through sorting; names the selection
     };
 
-    const Item& item(std::size_t position) const;
+    struct SortState {
+        std::size_t key;
+        bool descending;
+    };
+
+    std::size_t slotAt(std::size_t position) const;
+    const Item& item(std::size_t position) const { return m_items[slotAt(position)]; }
     void reorder();
+    void reverseEqualRuns(std::size_t key);
     void itemsDirty();
 
     double m_width;
     std::vector<ColumnHeader> m_headers;
+    // Entries stay where they were added; sorting permutes only their slots in m_order (display
+    // position -> slot), so a header click moves 4 bytes an entry instead of the whole entry.
     std::vector<Item> m_items;
+    std::vector<std::uint32_t> m_order;
+    // The order the display is known to be in; unknown after entries are added or rewritten.
+    std::optional<SortState> m_sortedAs;
     std::uint32_t m_nextSerial = 0;
     std::optional<std::uint32_t> m_selected;
     std::int16_t m_sortKey = 0;
