@@ -40,7 +40,8 @@ void addPayToRow(PayToTable& table, std::string_view record, std::string_view fi
     // The fields before a failing one stay written: the load keeps what it had done.
     try {
         table.setValues(std::span<const std::string_view>(fields).first(
-            std::min(fields.size(), maxPayToFields)));
+                            std::min(fields.size(), maxPayToFields)),
+                        fieldSeparator.size());
     } catch (const VendorPayToError& error) {
         throw VendorPayToError("pay-to record " + std::to_string(recordNumber) + ": " +
                                error.what());
@@ -111,7 +112,9 @@ LoadResult loadContactData(std::string_view text, const Separators& separators,
                                    (tables.size() == 1 ? " table" : " tables") +
                                    "; it must hold exactly 3");
         }
-        const auto payTo = completeRecords(tables[0], separators.record, "pay-to entries");
+        // The rows read their values from one kept copy of the pay-to records.
+        const auto payTo = completeRecords(table.keepText(tables[0]), separators.record,
+                                           "pay-to entries");
         std::vector<std::string_view> fields;
         for (std::size_t i = 0; i < payTo.size(); ++i) {
             addPayToRow(table, payTo[i], separators.field, i + 1, fields);

@@ -1,9 +1,19 @@
 #include "table/PayToTable.h"
 
+#include <algorithm>
+
 #include "common/Error.h"
 #include "common/Text.h"
 
 namespace xkr {
+namespace {
+
+bool fitsWidth(std::string_view text, std::size_t widthInChars) {
+    // A character takes at least one byte, so a text no longer in bytes always fits.
+    return text.size() <= widthInChars || text::charCount(text) <= widthInChars;
+}
+
+}  // namespace
 
 void PayToTable::appendField(std::string name, std::size_t widthInChars) {
     if (m_open || m_everOpened) throw VendorPayToError("fields are declared before opening");
@@ -33,6 +43,8 @@ void PayToTable::open() {
     m_rows.clear();
     m_cursor = 0;
     m_deletedAtCursor = false;
+    m_keptTexts.clear();
+    m_keptBytes = 0;
 }
 
 void PayToTable::close() {
@@ -42,6 +54,8 @@ void PayToTable::close() {
     m_rows.shrink_to_fit();
     m_cursor = 0;
     m_deletedAtCursor = false;
+    m_keptTexts.clear();
+    m_keptBytes = 0;
 }
 
 std::size_t PayToTable::recordCount() const {
@@ -92,6 +106,8 @@ void PayToTable::deleteAllRows() {
     m_rows.clear();
     m_cursor = 0;
     m_deletedAtCursor = false;
+    m_keptTexts.clear();
+    m_keptBytes = 0;
 }
 
 void PayToTable::find(std::string_view criterion) {
@@ -132,24 +148,30 @@ void PayToTable::setValue(std::size_t position, std::string_view text) {
     row.set(position, text);
 }
 
-void PayToTable::setValues(std::span<const std::string_view> values) {
+std::string_view PayToTable::keepText(std::string_view text) {
+    requireOpen();
+    const std::shared_ptr<char[]> copy(new char[text.size()]);
+    std::copy(text.begin(), text.end(), copy.get());
+    m_keptTexts.push_back(copy);
+    m_keptBytes += text.size();
+    return {copy.get(), text.size()};
+}
+
+void PayToTable::setValues(std::span<const std::string_view> values, std::size_t gap) {
     Row& row = currentRow();
+    const std::size_t declared = std::min(values.size(), m_fields.size());
     std::size_t valid = 0;
-    while (valid < values.size() && valid < m_fields.size() && fits(valid, values[valid])) {
-        ++valid;
-    }
-    row.assign(values.first(valid));
+    while (valid < declared && fitsWidth(values[valid], m_fields[valid].width)) ++valid;
+    row.borrow(values.first(valid), gap);
     if (valid < values.size()) setValue(valid, values[valid]);  // throws the write's failure
 }
 
 bool PayToTable::fits(std::size_t position, std::string_view text) const {
-    const std::size_t width = fieldWidth(position);
-    // A character takes at least one byte, so a text no longer in bytes always fits.
-    return text.size() <= width || text::charCount(text) <= width;
+    return fitsWidth(text, fieldWidth(position));
 }
 
 std::size_t PayToTable::memoryBytes() const {
-    std::size_t bytes = m_rows.capacity() * sizeof(Row);
+    std::size_t bytes = m_rows.capacity() * sizeof(Row) + m_keptBytes;
     for (const Row& row : m_rows) bytes += row.byteSize();
     return bytes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,10 +53,14 @@ public:
     void setValue(std::string_view name, std::string_view text);
     void setValue(std::size_t position, std::string_view text);
 
+    // Keeps a copy of the text while the table has rows, for rows to read their values from.
+    std::string_view keepText(std::string_view text);
     // Writes the values into fields 0, 1, ... of the current row, which must have no values yet.
-    // Like writing them one by one: on a value that does not fit, or one past the last field,
-    // the values before it stay written and the call throws.
-    void setValues(std::span<const std::string_view> values);
+    // The values are consecutive pieces of a kept text, `gap` bytes apart (a record cut at its
+    // field separator); the row reads them there instead of holding copies. Like writing them
+    // one by one: on a value that does not fit, or one past the last field, the values before
+    // it stay written and the call throws.
+    void setValues(std::span<const std::string_view> values, std::size_t gap);
 
     // Whether the text fits the field; lets callers check a whole row before the first write.
     bool fits(std::size_t position, std::string_view text) const;
@@ -76,6 +81,9 @@ private:
 
     std::vector<Field> m_fields;
     std::vector<Row> m_rows;
+    // Shared, so that a copy of the table keeps alive what its copied rows read.
+    std::vector<std::shared_ptr<const char[]>> m_keptTexts;
+    std::size_t m_keptBytes = 0;
     std::size_t m_cursor = 0;
     // After Delete the cursor stands on the row that followed, which MoveNext must not skip.
     bool m_deletedAtCursor = false;

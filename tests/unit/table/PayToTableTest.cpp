@@ -65,27 +65,49 @@ TEST(PayToTable, RowsLiveFromAddNewUntilClose) {
     EXPECT_EQ(table.recordCount(), 0U) << "close kept the rows";
 }
 
-// Rows keep their fields in one buffer: rewriting one with a longer or shorter text must leave
-// the other fields and rows as they were.
+// Rows keep their fields in one buffer, or read them from the loaded text until their first
+// write: rewriting one with a longer or shorter text must leave the other fields and rows as
+// they were, also in a copy of the table that outlives the table it was copied from.
 TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
-    PayToTable table = tableWithIds({"other"});
-    table.addNew();
-    std::vector<std::optional<std::string>> expected(payToFieldCount);
-    const auto write = [&](std::size_t p, const std::string& text) {
-        table.setValue(p, text);
-        expected[p] = text;
+    struct Start {
+        const char* name;
+        std::string record;  // empty: a row made by AddNew; else one loaded with separator "::"
     };
-    // Every third field from the back, so fields with no value sit between written ones.
-    for (std::size_t p = payToFieldCount; p >= 3; p -= 3) write(p - 1, std::to_string(p - 1));
-    write(fPayToName, "a much longer name than before");
-    write(fCity, "");
-    write(fVendorPayToID, "123456789012345");
-    write(fPayToName, "M\xC3\xBCller");
-    for (std::size_t p = 0; p < payToFieldCount; ++p) {
-        EXPECT_EQ(table.hasValue(p), expected[p].has_value()) << table.fieldName(p);
-        EXPECT_EQ(table.value(p), expected[p].value_or("")) << table.fieldName(p);
+    for (const Start& start : {Start{"added", ""}, Start{"loaded", "L1::Loaded name::S9::::Elm"},
+                               Start{"loaded, all fields", "L2::N::S::a::b::c::d::e::f::g::h::"
+                                                           "i::j::k::l::m::n::o::p::q::r"}}) {
+        std::optional<PayToTable> original;
+        if (start.record.empty()) {
+            original = tableWithIds({"other"});
+            original->addNew();
+        } else {
+            test::LoadTarget target;
+            target.load("other#" + start.record + "#@@@@", {"::", "#", "@@"});
+            original = target.table;
+            moveTo(*original, 1);
+        }
+        std::vector<std::optional<std::string>> expected(payToFieldCount);
+        for (std::size_t p = 0; p < payToFieldCount && !start.record.empty(); ++p) {
+            if (original->hasValue(p)) expected[p] = std::string(original->value(p));
+        }
+        PayToTable table = *original;
+        original.reset();
+        const auto write = [&](std::size_t p, const std::string& text) {
+            table.setValue(p, text);
+            expected[p] = text;
+        };
+        // Every third field from the back, so fields with no value sit between written ones.
+        for (std::size_t p = payToFieldCount; p >= 3; p -= 3) write(p - 1, std::to_string(p - 1));
+        write(fPayToName, "a much longer name than before");
+        write(fCity, "");
+        write(fVendorPayToID, "123456789012345");
+        write(fPayToName, "M\xC3\xBCller");
+        for (std::size_t p = 0; p < payToFieldCount; ++p) {
+            EXPECT_EQ(table.hasValue(p), expected[p].has_value()) << start.name << ", " << p;
+            EXPECT_EQ(table.value(p), expected[p].value_or("")) << start.name << ", " << p;
+        }
+        EXPECT_EQ(column(table).front(), "other") << start.name;
     }
-    EXPECT_EQ(column(table).front(), "other");
 }
 
 TEST(PayToTable, FindReachesTheFirstExactMatchFromTheCurrentRow) {
