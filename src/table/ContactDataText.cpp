@@ -6,6 +6,7 @@
 
 #include "common/Error.h"
 #include "common/Text.h"
+#include "table/PaddedSplit.h"
 #include "table/PayToFields.h"
 
 namespace xkr {
@@ -33,9 +34,16 @@ Lookup toLookup(const std::vector<std::string_view>& records, std::string_view f
     return lookup;
 }
 
+static_assert(PayToTable::keptTextPadding >= paddedSplitOverread);
+
+// The record lies in a text the table keeps.
 void addPayToRow(PayToTable& table, std::string_view record, std::string_view fieldSeparator,
                  std::size_t recordNumber, std::vector<std::string_view>& fields) {
-    splitAt(record, fieldSeparator, fields);
+    if (fieldSeparator.size() == 1) {
+        splitPaddedAt(record, fieldSeparator.front(), fields);
+    } else {
+        splitAt(record, fieldSeparator, fields);
+    }
     table.addNew();
     // The fields before a failing one stay written: the load keeps what it had done.
     try {

@@ -150,8 +150,9 @@ void PayToTable::setValue(std::size_t position, std::string_view text) {
 
 std::string_view PayToTable::keepText(std::string_view text) {
     requireOpen();
-    const std::shared_ptr<char[]> copy(new char[text.size()]);
-    std::copy(text.begin(), text.end(), copy.get());
+    const std::shared_ptr<char[]> copy(new char[text.size() + keptTextPadding]);
+    std::fill(std::copy(text.begin(), text.end(), copy.get()),
+              copy.get() + text.size() + keptTextPadding, '\0');
     m_keptTexts.push_back(copy);
     m_keptBytes += text.size();
     return {copy.get(), text.size()};

@@ -16,7 +16,8 @@ namespace xkr {
 // and every undeclared field name or position, throws VendorPayToError.
 class PayToTable {
 public:
-    static constexpr std::size_t maxFields = 32;
+    // Room for the 21 pay-to fields; every row reserves an offset for each.
+    static constexpr std::size_t maxFields = 24;
     static constexpr int stateClosed = 0;
     static constexpr int stateOpen = 1;
 
@@ -54,6 +55,8 @@ public:
     void setValue(std::size_t position, std::string_view text);
 
     // Keeps a copy of the text while the table has rows, for rows to read their values from.
+    // keptTextPadding readable bytes follow the copy, for scanners that read whole blocks.
+    static constexpr std::size_t keptTextPadding = 64;
     std::string_view keepText(std::string_view text);
     // Writes the values into fields 0, 1, ... of the current row, which must have no values yet.
     // The values are consecutive pieces of a kept text, `gap` bytes apart (a record cut at its
