@@ -3,7 +3,10 @@
 namespace xkr::qt {
 
 ContactListModel::ContactListModel(const ListView& list, QObject* parent)
-    : QAbstractTableModel(parent), m_list(list) {}
+    : QAbstractTableModel(parent),
+      m_list(list),
+      m_shownRows(rowCount()),
+      m_shownColumns(columnCount()) {}
 
 int ContactListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_list.itemCount());
@@ -32,7 +35,15 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
 }
 
 void ContactListModel::reload() {
+    const int rows = rowCount();
+    const int columns = columnCount();
+    if (rows == m_shownRows && columns == m_shownColumns) {
+        if (rows > 0 && columns > 0) emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
+        return;
+    }
     beginResetModel();
+    m_shownRows = rows;
+    m_shownColumns = columns;
     endResetModel();
 }
 

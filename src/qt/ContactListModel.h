@@ -20,11 +20,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // The list model tells of a change only after making it, so views reload everything.
+    // The list model tells of a change only after making it, so views reload everything: as
+    // changed data when the rows and columns are as many as before (a sort), which spares a
+    // tree view its layout of every row; otherwise as a reset.
     void reload();
 
 private:
     const ListView& m_list;
+    int m_shownRows = 0;
+    int m_shownColumns = 0;
 };
 
 }  // namespace xkr::qt

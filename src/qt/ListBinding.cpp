@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTreeView>
+#include <algorithm>
 #include <functional>
 
 #include "qt/ContactListModel.h"
@@ -57,6 +58,24 @@ protected:
         const QModelIndex after = currentIndex();
         if (after.isValid() && after.row() != before.row() && onKeyboardMove)
             onKeyboardMove(after.row());
+    }
+
+    // A sort changes every row; only the rows on screen need repainting, where the base class
+    // would work out the rectangle of every cell of the list.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles) override {
+        const QModelIndex firstShown = indexAt(QPoint(0, 0));
+        if (!firstShown.isValid() || topLeft.parent().isValid()) {
+            QTreeView::dataChanged(topLeft, bottomRight, roles);
+            return;
+        }
+        const QModelIndex lastShown = indexAt(QPoint(0, viewport()->height() - 1));
+        const int first = std::max(topLeft.row(), firstShown.row());
+        const int last = std::min(bottomRight.row(),
+                                  lastShown.isValid() ? lastShown.row() : bottomRight.row());
+        if (first > last)
+            return;
+        QTreeView::dataChanged(topLeft.siblingAtRow(first), bottomRight.siblingAtRow(last), roles);
     }
 
     void focusInEvent(QFocusEvent* event) override {
@@ -144,7 +163,7 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
     };
     list.itemsChanged.connect([&list, view, model] {
         model->reload();
-        // A reset forgets the section sizes and the selection.
+        // A reset forgets the section sizes, and after a sort the selected entry has moved.
         applyColumnWidths(list, *view);
         mirrorSelection(list, *view);
     });

@@ -18,6 +18,20 @@ QString txt(int index) {
     return QStringLiteral("txtContact_%1").arg(index);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
 }  // namespace
 
 // Whole user stories with real clicks and keys on the widgets.
@@ -183,11 +197,18 @@ private Q_SLOTS:
     }
 
     void headerClicksSort() {
-        const auto* header = m_f->find<QTreeView>("lstContacts")->header();
+        auto* view = m_f->find<QTreeView>("lstContacts");
+        const auto* header = view->header();
         m_f->clickHeader(1);
         QCOMPARE(m_f->column(1), QStringList({"Alpha Freight", "Beta Supplies", "Gamma Parts"}));
+        m_f->clickEntry(0);
+        PaintCounter paints(view->viewport());
         m_f->clickHeader(1);
         QCOMPARE(m_f->column(1), QStringList({"Gamma Parts", "Beta Supplies", "Alpha Freight"}));
+        // The rows on screen show the new order, and the selection stays with its entry.
+        QTRY_VERIFY(paints.count > 0);
+        QCOMPARE(view->selectionModel()->selectedRows(1).value(0).data().toString(),
+                 QStringLiteral("Alpha Freight"));
         QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
         // The direction carries over to the next column.
         m_f->clickHeader(5);
