@@ -301,7 +301,21 @@ void ListView::reorder() {
         std::stable_sort(sortedEnd, order.end(), before);
         std::inplace_merge(order.begin(), sortedEnd, order.end(), before);
     } else {
-        RadixSorter(keys, descending).sort(order);
+        // The radix sort reads the texts again at every byte position: one compact copy keeps
+        // those reads in the cache, where the entries' own buffers lie all over the heap.
+        std::size_t total = 0;
+        for (std::string_view text : keys) total += text.size();
+        std::string packed;
+        packed.reserve(total);
+        for (std::string_view text : keys) packed += text;
+        std::vector<std::string_view> packedKeys;
+        packedKeys.reserve(keys.size());
+        std::size_t at = 0;
+        for (std::string_view text : keys) {
+            packedKeys.emplace_back(packed.data() + at, text.size());
+            at += text.size();
+        }
+        RadixSorter(packedKeys, descending).sort(order);
     }
     std::vector<std::uint32_t> slots;
     slots.reserve(order.size());
