@@ -24,11 +24,17 @@ std::size_t residentBytes() {
     return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
-void answerYes(VendorPayTo& control) {
-    control.setMessageBox([](const std::string&, const std::string&, int style) {
-        return style == msgbox::yesNoQuestion ? msgbox::yes : msgbox::ok;
-    });
-}
+// A control loaded with the benchmark's number of entries, in edit mode; questions get Yes.
+struct LoadedControl {
+    VendorPayTo control;
+    EditorForm& form = control.form();
+    explicit LoadedControl(const benchmark::State& state, bool marked = false) {
+        control.setMessageBox([](const std::string&, const std::string&, int style) {
+            return style == msgbox::yesNoQuestion ? msgbox::yes : msgbox::ok;
+        });
+        bench::load(control, bench::contactText(entries(state), marked));
+    }
+};
 
 // Table, lookups, combos, list and the sort by serial.
 void BM_LetContactAddress(benchmark::State& state) {
@@ -41,18 +47,16 @@ void BM_LetContactAddress(benchmark::State& state) {
 }
 
 void BM_GetContactAddress(benchmark::State& state) {
-    VendorPayTo control;
-    bench::load(control, bench::contactText(entries(state), true));
+    LoadedControl loaded(state, true);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(control.GetContactAddress());
+        benchmark::DoNotOptimize(loaded.control.GetContactAddress());
     }
 }
 
 // Alternating entries, so that every click shows a different entry.
 void BM_ListClick(benchmark::State& state) {
-    VendorPayTo control;
-    bench::load(control, bench::contactText(entries(state), false));
-    ListView& list = control.form().lstContacts;
+    LoadedControl loaded(state);
+    ListView& list = loaded.form.lstContacts;
     std::size_t position = 0;
     for (auto _ : state) {
         user::clickEntry(list, position);
@@ -62,9 +66,8 @@ void BM_ListClick(benchmark::State& state) {
 
 // The Name header each time: after the first sort the direction flips, reordering all entries.
 void BM_HeaderClick(benchmark::State& state) {
-    VendorPayTo control;
-    bench::load(control, bench::contactText(entries(state), false));
-    ListView& list = control.form().lstContacts;
+    LoadedControl loaded(state);
+    ListView& list = loaded.form.lstContacts;
     for (auto _ : state) {
         user::clickHeader(list, 2);
     }
@@ -72,9 +75,8 @@ void BM_HeaderClick(benchmark::State& state) {
 
 // Name and Serial in turn: each click changes the sort column, so every click is a full sort.
 void BM_HeaderClickOtherColumn(benchmark::State& state) {
-    VendorPayTo control;
-    bench::load(control, bench::contactText(entries(state), false));
-    ListView& list = control.form().lstContacts;
+    LoadedControl loaded(state);
+    ListView& list = loaded.form.lstContacts;
     std::size_t header = 2;
     for (auto _ : state) {
         header = header == 2 ? 3 : 2;
@@ -85,35 +87,31 @@ void BM_HeaderClickOtherColumn(benchmark::State& state) {
 // Save in add mode: checks, the duplicate-serial scan, the new row and entry, browse mode and
 // its re-sort. The entry is deleted again outside the timing, so the serial stays free.
 void BM_SaveNewEntry(benchmark::State& state) {
-    VendorPayTo control;
-    answerYes(control);
-    bench::load(control, bench::contactText(entries(state), false));
-    EditorForm& form = control.form();
+    LoadedControl loaded(state);
+    EditorForm& form = loaded.form;
     for (auto _ : state) {
         state.PauseTiming();
-        bench::fillNewEntry(control, "20");
+        bench::fillNewEntry(loaded.control, "20");
         const std::size_t before = form.lstContacts.itemCount();
         state.ResumeTiming();
         user::press(form.cmdAdd);
         state.PauseTiming();
         if (form.lstContacts.itemCount() != before + 1) state.SkipWithError("the save was refused");
-        user::clickEntry(form.lstContacts, bench::findSerial(control, "20"));
+        user::clickEntry(form.lstContacts, bench::findSerial(loaded.control, "20"));
         user::press(form.cmdDelete);
         state.ResumeTiming();
     }
 }
 
 void BM_DeleteEntry(benchmark::State& state) {
-    VendorPayTo control;
-    answerYes(control);
-    bench::load(control, bench::contactText(entries(state), false));
-    EditorForm& form = control.form();
+    LoadedControl loaded(state);
+    EditorForm& form = loaded.form;
     for (auto _ : state) {
         state.PauseTiming();
-        bench::fillNewEntry(control, "20");
+        bench::fillNewEntry(loaded.control, "20");
         user::press(form.cmdAdd);
         const std::size_t count = form.lstContacts.itemCount();
-        user::clickEntry(form.lstContacts, bench::findSerial(control, "20"));
+        user::clickEntry(form.lstContacts, bench::findSerial(loaded.control, "20"));
         state.ResumeTiming();
         user::press(form.cmdDelete);
         state.PauseTiming();
@@ -125,10 +123,9 @@ void BM_DeleteEntry(benchmark::State& state) {
 // A Save refused because the last entry in serial order already has the serial: the whole list
 // is scanned before the refusal. The editor stays in add mode, so the press repeats as is.
 void BM_DuplicateSerialRefused(benchmark::State& state) {
-    VendorPayTo control;
-    bench::load(control, bench::contactText(entries(state), false));
-    EditorForm& form = control.form();
-    bench::fillNewEntry(control, "99");
+    LoadedControl loaded(state);
+    EditorForm& form = loaded.form;
+    bench::fillNewEntry(loaded.control, "99");
     const std::size_t count = form.lstContacts.itemCount();
     for (auto _ : state) {
         user::press(form.cmdAdd);
