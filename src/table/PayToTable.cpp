@@ -40,22 +40,14 @@ void PayToTable::open() {
     if (m_open) throw VendorPayToError("the table is already open");
     m_open = true;
     m_everOpened = true;
-    m_rows.clear();
-    m_cursor = 0;
-    m_deletedAtCursor = false;
-    m_keptTexts.clear();
-    m_keptBytes = 0;
+    clearRows();
 }
 
 void PayToTable::close() {
     requireOpen();
     m_open = false;
-    m_rows.clear();
+    clearRows();
     m_rows.shrink_to_fit();
-    m_cursor = 0;
-    m_deletedAtCursor = false;
-    m_keptTexts.clear();
-    m_keptBytes = 0;
 }
 
 std::size_t PayToTable::recordCount() const {
@@ -103,11 +95,7 @@ void PayToTable::deleteCurrent() {
 
 void PayToTable::deleteAllRows() {
     requireOpen();
-    m_rows.clear();
-    m_cursor = 0;
-    m_deletedAtCursor = false;
-    m_keptTexts.clear();
-    m_keptBytes = 0;
+    clearRows();
 }
 
 void PayToTable::find(std::string_view criterion) {
@@ -175,6 +163,14 @@ std::size_t PayToTable::memoryBytes() const {
     std::size_t bytes = m_rows.capacity() * sizeof(Row) + m_keptBytes;
     for (const Row& row : m_rows) bytes += row.byteSize();
     return bytes;
+}
+
+void PayToTable::clearRows() {
+    m_rows.clear();
+    m_cursor = 0;
+    m_deletedAtCursor = false;
+    m_keptTexts.clear();
+    m_keptBytes = 0;
 }
 
 void PayToTable::requireOpen() const {

@@ -77,6 +77,7 @@ private:
         std::size_t width;
     };
 
+    void clearRows();  // with the cursor and the kept texts
     void requireOpen() const;
     const Row& currentRow() const;
     Row& currentRow();

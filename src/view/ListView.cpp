@@ -36,8 +36,21 @@ int compareText(std::string_view a, std::string_view b, std::size_t from = 0) {
 // many times that on texts that share long prefixes.
 class RadixSorter {
 public:
+    // Sorting reads the texts again at every byte position: one compact copy keeps those reads
+    // in the cache, where the entries' own buffers lie all over the heap.
     RadixSorter(const std::vector<std::string_view>& keys, bool descending)
-        : m_keys(keys), m_descending(descending) {}
+        : m_descending(descending) {
+        std::size_t total = 0;
+        for (std::string_view text : keys) total += text.size();
+        m_packed.reserve(total);
+        for (std::string_view text : keys) m_packed += text;
+        m_keys.reserve(keys.size());
+        std::size_t at = 0;
+        for (std::string_view text : keys) {
+            m_keys.emplace_back(m_packed.data() + at, text.size());
+            at += text.size();
+        }
+    }
 
     void sort(std::vector<std::size_t>& order) {
         m_buffer.resize(order.size());
@@ -103,7 +116,8 @@ private:
         return m_descending ? bucketCount - 1 - bucketIndex : bucketIndex;
     }
 
-    const std::vector<std::string_view>& m_keys;
+    std::string m_packed;
+    std::vector<std::string_view> m_keys;
     bool m_descending;
     std::vector<std::size_t> m_buffer;
 };
@@ -260,39 +274,40 @@ std::size_t ListView::slotAt(std::size_t position) const {
     return m_order[position];
 }
 
-// Sorting is stable, and cheap when the list is nearly in order: after an entry is appended
-// to a sorted list only that entry is placed, so a save costs a merge, not a full sort.
+// The order is remembered until entries are added or rewritten, so a click on the sorted column
+// only flips it and a repeated one costs nothing.
 void ListView::reorder() {
-    const auto key = static_cast<std::size_t>(m_sortKey);
-    const bool descending = m_sortOrder == 1;
-    if (m_sortedAs && m_sortedAs->key == key) {
-        if (m_sortedAs->descending != descending) {
-            reverseEqualRuns(key);
-            m_sortedAs = SortState{key, descending};
-            itemsDirty();
-        }
+    const SortState wanted{static_cast<std::size_t>(m_sortKey), m_sortOrder == 1};
+    if (m_sortedAs && m_sortedAs->key == wanted.key) {
+        if (m_sortedAs->descending == wanted.descending) return;
+        reverseEqualRuns(wanted.key);
+    } else if (!sortBy(wanted)) {
+        m_sortedAs = wanted;
         return;
     }
+    m_sortedAs = wanted;
+    itemsDirty();
+}
+
+// Sorting is stable, and cheap when the list is nearly in order: after an entry is appended
+// to a sorted list only that entry is placed, so a save costs a merge, not a full sort. False
+// when the entries were in order already.
+bool ListView::sortBy(const SortState& sort) {
     std::vector<std::string_view> keys;
     keys.reserve(m_order.size());
-    for (std::uint32_t slot : m_order) keys.push_back(m_items[slot].columns.get(key));
-    auto before = [&keys, descending](std::size_t a, std::size_t b) {
+    for (std::uint32_t slot : m_order) keys.push_back(m_items[slot].columns.get(sort.key));
+    auto before = [&keys, &sort](std::size_t a, std::size_t b) {
         const int c = compareText(keys[a], keys[b]);
-        return descending ? c > 0 : c < 0;
+        return sort.descending ? c > 0 : c < 0;
     };
     std::vector<std::size_t> order(m_order.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const auto sortedEnd = std::is_sorted_until(order.begin(), order.end(), before);
-    if (sortedEnd == order.end()) {
-        m_sortedAs = SortState{key, descending};
-        return;
-    }
+    if (sortedEnd == order.end()) return false;
     auto after = [&before](std::size_t a, std::size_t b) { return before(b, a); };
     if (std::is_sorted(order.begin(), order.end(), after)) {
-        reverseEqualRuns(key);
-        m_sortedAs = SortState{key, descending};
-        itemsDirty();
-        return;
+        reverseEqualRuns(sort.key);
+        return true;
     }
     // Entries appended to a sorted list (a save) only need sorting among themselves and one
     // merge.
@@ -301,28 +316,13 @@ void ListView::reorder() {
         std::stable_sort(sortedEnd, order.end(), before);
         std::inplace_merge(order.begin(), sortedEnd, order.end(), before);
     } else {
-        // The radix sort reads the texts again at every byte position: one compact copy keeps
-        // those reads in the cache, where the entries' own buffers lie all over the heap.
-        std::size_t total = 0;
-        for (std::string_view text : keys) total += text.size();
-        std::string packed;
-        packed.reserve(total);
-        for (std::string_view text : keys) packed += text;
-        std::vector<std::string_view> packedKeys;
-        packedKeys.reserve(keys.size());
-        std::size_t at = 0;
-        for (std::string_view text : keys) {
-            packedKeys.emplace_back(packed.data() + at, text.size());
-            at += text.size();
-        }
-        RadixSorter(packedKeys, descending).sort(order);
+        RadixSorter(keys, sort.descending).sort(order);
     }
     std::vector<std::uint32_t> slots;
     slots.reserve(order.size());
     for (std::size_t position : order) slots.push_back(m_order[position]);
     m_order = std::move(slots);
-    m_sortedAs = SortState{key, descending};
-    itemsDirty();
+    return true;
 }
 
 // A list sorted one way becomes sorted the other way by taking its runs of equal texts from

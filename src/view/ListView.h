@@ -98,6 +98,7 @@ private:
     std::size_t slotAt(std::size_t position) const;
     const Item& item(std::size_t position) const { return m_items[slotAt(position)]; }
     void reorder();
+    bool sortBy(const SortState& sort);
     void reverseEqualRuns(std::size_t key);
     void itemsDirty();
 
