@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "RowName.h"
 #include "view/FocusManager.h"
 #include "view/ListView.h"
 
@@ -109,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OrderCase{"LongSharedPrefixes", 300,
                               {"Pay-to name 0001", "pay-to NAME 0001", "Pay-to name 00010",
                                "Pay-to name 0002", "Pay-to name 000", "Pay-to name 0001 "}}),
-    [](const testing::TestParamInfo<OrderCase>& row) { return std::string(row.param.name); });
+    test::RowName());
 
 }  // namespace
 }  // namespace xkr

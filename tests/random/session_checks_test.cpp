@@ -3,16 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "RowName.h"
 #include "random/ExportCheck.h"
 #include "random/HostScript.h"
 
 namespace xkr::session {
 namespace {
-
-template <typename Case>
-std::string caseName(const testing::TestParamInfo<Case>& row) {
-    return row.param.name;
-}
 
 struct CutCase {
     const char* name;
@@ -38,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CutCase{"OverlapsItself", {"aa", "~", "^"}, false},
                     CutCase{"OverlapsAnother", {"ab", "ba", "^"}, false},
                     CutCase{"Utf8", {"\xC2\xA7", "\xE2\x82\xAC", "^"}, true}),
-    caseName<CutCase>);
+    test::RowName());
 
 RowValues changedRow(const std::string& id) {
     RowValues row;
@@ -79,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false},
         ShapeCase{"RowsSwapped", "7|Main" + kSixteenEmpty + "~000-N|Main" + kSixteenEmpty + "~",
                   false}),
-    caseName<ShapeCase>);
+    test::RowName());
 
 struct EscapeCase {
     const char* name;
@@ -106,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EscapeCase{"LineBreak", "\r\n", "\\x0D\\x0A", "\\x0D\\x0A"},
                     EscapeCase{"Utf8", "\xC3\xBC", "\\xC3\\xBC", "\\xC3\\xBC"},
                     EscapeCase{"Empty", "", "", ""}),
-    caseName<EscapeCase>);
+    test::RowName());
 
 }  // namespace
 }  // namespace xkr::session

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "RowName.h"
 #include "MessageRecorder.h"
 #include "OutputText.h"
 #include "ScriptHost.h"
@@ -12,11 +13,6 @@
 
 namespace xkr::script {
 namespace {
-
-template <typename Row>
-std::string rowName(const testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
 
 struct EscapeRow {
     const char* name;
@@ -49,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, DecodeEscapes,
                                          EscapeRow{"OneHexDigit", R"(\x4)", std::nullopt},
                                          EscapeRow{"NonHexDigit", R"(\x4G)", std::nullopt},
                                          EscapeRow{"UpperCaseNamed", R"(\N)", std::nullopt}),
-                         rowName<EscapeRow>);
+                         test::RowName());
 
 struct PrintRow {
     const char* name;
@@ -73,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // taken for a control byte
                     PrintRow{"Utf8Unchanged", "M\xC3\xBCller \xFF", "M\xC3\xBCller \xFF"},
                     PrintRow{"SpaceAndTilde", " ~ ", " ~ "}),
-    rowName<PrintRow>);
+    test::RowName());
 
 TEST(ColourName, NamesTheTwoSystemColours) {
     EXPECT_EQ(colourName(0x80000005), "window");
@@ -112,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"EscapedSpaceStaysInWord", R"(click-entry a\x20b)", {"a b"}, ""},
         SplitRow{"EmptyTextAfterSpace", "type 0 ", {"0"}, ""},
         SplitRow{"NoTextAtAll", "type 0", {"0"}, ""}),
-    rowName<SplitRow>);
+    test::RowName());
 
 TEST(LineArgs, MissingWordAndLeftoverArgumentAreScriptErrors) {
     LineArgs missing("vendor 12");
@@ -151,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         QuestionRow{"QuestionDefaultYes", 36, {}, "question(36): Title: Text -> yes\n", 6},
         QuestionRow{"QuestionQueuedNo", 36, {false, true}, "question(36): Title: Text -> no\n", 7},
         QuestionRow{"SecondButtonDefault", 36 + 256, {}, "question(292): Title: Text -> no\n", 7}),
-    rowName<QuestionRow>);
+    test::RowName());
 
 TEST(MessageBoxes, AnswersAreUsedOnceInOrder) {
     std::ostringstream out;
@@ -207,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptErrorRow{"EscapeInArgument", R"(click-entry a\z)", R"(unknown escape \z)"},
         // a folder is not a readable data file
         ScriptErrorRow{"FolderAsFile", "load | ~ ^ .", "cannot read file ."}),
-    rowName<ScriptErrorRow>);
+    test::RowName());
 
 TEST(ScriptHost, CommentsAndBlankLinesCountAsLines) {
     std::ostringstream out;

@@ -7,18 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "RowName.h"
 #include "control/VendorPayTo.h"
 #include "table/PayToFields.h"
 
 namespace xkr::test {
-
-// Names a parameterised case after the `name` member of its row.
-struct RowName {
-    template <typename Param>
-    std::string operator()(const ::testing::TestParamInfo<Param>& row) const {
-        return row.param.name;
-    }
-};
 
 // One pay-to record of the host's text: the 20 exported fields.
 struct EntryRecord {
