@@ -26,22 +26,24 @@ public:
 
     // The field's text; the empty text when it holds no value.
     std::string_view get(std::size_t i) const {
-        if (!hasValue(i)) return {};
+        if (!hasValue(i))
+            return {};
         const std::size_t begin = start(i);
         return std::string_view(base() + begin, m_ends[i] - begin);
     }
 
     void set(std::size_t i, std::string_view value) {
         check(i);
-        if (m_borrowed != nullptr) copyBorrowed();
+        if (m_borrowed != nullptr)
+            copyBorrowed();
         const std::size_t begin = start(i);
         const std::size_t oldLength = m_ends[i] - begin;
         if (m_bytes.size() - oldLength + value.size() > UINT32_MAX) {
             throw VendorPayToError("field value too large");
         }
         m_bytes.replace(begin, oldLength, value);
-        const auto delta = static_cast<std::int64_t>(value.size()) -
-                           static_cast<std::int64_t>(oldLength);
+        const auto delta =
+            static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(oldLength);
         for (std::size_t j = i; j < N; ++j) {
             m_ends[j] = static_cast<std::uint32_t>(static_cast<std::int64_t>(m_ends[j]) + delta);
         }
@@ -52,7 +54,8 @@ public:
     // The values are consecutive pieces of one text, each `gap` bytes after the end of the one
     // before (a record cut at its field separator); that text must outlive the borrowing.
     void borrow(std::span<const std::string_view> values, std::size_t gap) {
-        if (values.size() > N) throw VendorPayToError("too many field values");
+        if (values.size() > N)
+            throw VendorPayToError("too many field values");
         const char* first = values.empty() ? nullptr : values.front().data();
         std::size_t end = 0;
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -61,7 +64,8 @@ public:
                 throw VendorPayToError("borrowed field values are not one record");
             }
             end = begin + values[i].size();
-            if (end > UINT32_MAX) throw VendorPayToError("field value too large");
+            if (end > UINT32_MAX)
+                throw VendorPayToError("field value too large");
             m_ends[i] = static_cast<std::uint32_t>(end);
         }
         for (std::size_t i = values.size(); i < N; ++i) m_ends[i] = static_cast<std::uint32_t>(end);
@@ -75,7 +79,8 @@ public:
 
 private:
     static std::size_t check(std::size_t i) {
-        if (i >= N) throw VendorPayToError("field position out of range");
+        if (i >= N)
+            throw VendorPayToError("field position out of range");
         return i;
     }
     std::size_t start(std::size_t i) const { return i == 0 ? 0 : m_ends[i - 1] + m_gap; }

@@ -49,13 +49,14 @@ auto VendorPayTo::eventRoutine(const char* name, Routine routine) {
     };
 }
 
-VendorPayTo::VendorPayTo()
-    : m_messageBox(defaultButton), m_editor(m_state, m_form, m_messageBox) {
+VendorPayTo::VendorPayTo() : m_messageBox(defaultButton), m_editor(m_state, m_form, m_messageBox) {
     m_editor.UserControl_Initialize(componentVersion());
     wireEvents();
 }
 
-VendorPayTo::~VendorPayTo() { UserControl_Terminate(); }
+VendorPayTo::~VendorPayTo() {
+    UserControl_Terminate();
+}
 
 void VendorPayTo::wireEvents() {
     PayToEditor& e = m_editor;
@@ -85,10 +86,11 @@ void VendorPayTo::LetContactAddress(const std::string& ptContactData,
                                     const std::string& ptRecordSeparator,
                                     const std::string& ptTableSeparator) {
     CallScope scope(*this);
-    const LoadResult result = loadContactData(
-        ptContactData, {ptFieldSeparator, ptRecordSeparator, ptTableSeparator}, m_state.table,
-        m_state.separators, m_state.termLookup, m_state.stateLookup);
-    if (result.blank) return;
+    const LoadResult result =
+        loadContactData(ptContactData, {ptFieldSeparator, ptRecordSeparator, ptTableSeparator},
+                        m_state.table, m_state.separators, m_state.termLookup, m_state.stateLookup);
+    if (result.blank)
+        return;
     m_loadStatus = result.stopReason;
     if (result.stopReason.empty()) {
         try {
@@ -99,15 +101,16 @@ void VendorPayTo::LetContactAddress(const std::string& ptContactData,
     }
     // Rebuilt whenever the table was emptied, also after an early stop: the list must never
     // show an entry whose row is gone, or edits to it would be dropped without a word.
-    if (result.tableEmptied) m_editor.FillContactList();
+    if (result.tableEmptied)
+        m_editor.FillContactList();
 }
 
 // Traps nothing: before the first load the table is closed and the call fails.
 std::string VendorPayTo::GetContactAddress() {
     CallScope scope(*this);
-    if (!m_state.modeFlag) return {};
-    return exportChangedRows(m_state.table, m_state.separators.field,
-                             m_state.separators.record);
+    if (!m_state.modeFlag)
+        return {};
+    return exportChangedRows(m_state.table, m_state.separators.field, m_state.separators.record);
 }
 
 // Traps nothing; the two members are stored before any control is touched.
@@ -126,11 +129,13 @@ void VendorPayTo::LetVendorIDNMode(std::int32_t plVendorID, bool tbMode) {
 // Answers from the list, which also carries primary marks not yet saved into the table.
 std::string VendorPayTo::ChangedDefault() {
     CallScope scope(*this);
-    if (m_state.primaryChangeMarker != "Changed") return m_state.primaryChangeMarker;
+    if (m_state.primaryChangeMarker != "Changed")
+        return m_state.primaryChangeMarker;
     const ListView& list = m_form.lstContacts;
     const std::size_t count = list.itemCount();
     for (std::size_t i = 0; i < count; ++i) {
-        if (list.column(i, 15) == "-1") return std::string(list.itemText(i));
+        if (list.column(i, 15) == "-1")
+            return std::string(list.itemText(i));
     }
     return {};
 }
@@ -145,7 +150,8 @@ std::size_t VendorPayTo::memoryBytes() const {
 
 void VendorPayTo::UserControl_Terminate() noexcept {
     try {
-        if (m_state.table.state() == PayToTable::stateOpen) m_state.table.close();
+        if (m_state.table.state() == PayToTable::stateOpen)
+            m_state.table.close();
     } catch (const std::exception&) {
     }
 }

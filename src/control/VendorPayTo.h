@@ -18,7 +18,7 @@ namespace xkr {
 // operation throws EventError.
 class VendorPayTo {
 public:
-    VendorPayTo();  // runs UserControl_Initialize
+    VendorPayTo();   // runs UserControl_Initialize
     ~VendorPayTo();  // runs UserControl_Terminate
     VendorPayTo(const VendorPayTo&) = delete;
     VendorPayTo& operator=(const VendorPayTo&) = delete;

@@ -38,7 +38,8 @@ void ContactListModel::reload() {
     const int rows = rowCount();
     const int columns = columnCount();
     if (rows == m_shownRows && columns == m_shownColumns) {
-        if (rows > 0 && columns > 0) emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
+        if (rows > 0 && columns > 0)
+            emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
         return;
     }
     beginResetModel();

@@ -71,8 +71,8 @@ protected:
         }
         const QModelIndex lastShown = indexAt(QPoint(0, viewport()->height() - 1));
         const int first = std::max(topLeft.row(), firstShown.row());
-        const int last = std::min(bottomRight.row(),
-                                  lastShown.isValid() ? lastShown.row() : bottomRight.row());
+        const int last =
+            std::min(bottomRight.row(), lastShown.isValid() ? lastShown.row() : bottomRight.row());
         if (first > last)
             return;
         QTreeView::dataChanged(topLeft.siblingAtRow(first), bottomRight.siblingAtRow(last), roles);

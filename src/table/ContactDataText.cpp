@@ -72,7 +72,8 @@ std::vector<std::string_view> splitAt(std::string_view text, std::string_view se
 void splitAt(std::string_view text, std::string_view separator,
              std::vector<std::string_view>& pieces) {
     pieces.clear();
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     if (separator.empty()) {
         pieces.push_back(text);
         return;
@@ -93,13 +94,13 @@ void splitAt(std::string_view text, std::string_view separator,
 
 std::vector<std::string_view> splitRecords(std::string_view table, std::string_view separator) {
     std::vector<std::string_view> records = splitAt(table, separator);
-    if (!records.empty()) records.pop_back();
+    if (!records.empty())
+        records.pop_back();
     return records;
 }
 
-LoadResult loadContactData(std::string_view text, const Separators& separators,
-                           PayToTable& table, Separators& keptSeparators, Lookup& termLookup,
-                           Lookup& stateLookup) {
+LoadResult loadContactData(std::string_view text, const Separators& separators, PayToTable& table,
+                           Separators& keptSeparators, Lookup& termLookup, Lookup& stateLookup) {
     LoadResult result;
     if (text::trim(text).empty()) {
         result.blank = true;
@@ -121,8 +122,8 @@ LoadResult loadContactData(std::string_view text, const Separators& separators,
                                    "; it must hold exactly 3");
         }
         // The rows read their values from one kept copy of the pay-to records.
-        const auto payTo = completeRecords(table.keepText(tables[0]), separators.record,
-                                           "pay-to entries");
+        const auto payTo =
+            completeRecords(table.keepText(tables[0]), separators.record, "pay-to entries");
         std::vector<std::string_view> fields;
         for (std::size_t i = 0; i < payTo.size(); ++i) {
             addPayToRow(table, payTo[i], separators.field, i + 1, fields);
@@ -140,11 +141,14 @@ LoadResult loadContactData(std::string_view text, const Separators& separators,
 std::string exportChangedRows(PayToTable& table, std::string_view fieldSeparator,
                               std::string_view recordSeparator) {
     std::string result;
-    if (table.recordCount() == 0) return result;
+    if (table.recordCount() == 0)
+        return result;
     for (table.moveFirst(); !table.eof(); table.moveNext()) {
-        if (table.value(fIsUpdated).empty()) continue;
+        if (table.value(fIsUpdated).empty())
+            continue;
         for (std::size_t position = 0; position < exportedFieldCount; ++position) {
-            if (position > 0) result += fieldSeparator;
+            if (position > 0)
+                result += fieldSeparator;
             result += table.value(position);
         }
         result += recordSeparator;

@@ -41,9 +41,8 @@ struct LoadResult {
 
 // Loads a contact data text into the table, the separators and the two lookups. Every failure
 // ends the load at that point, keeping what was done, and is reported in the result only.
-LoadResult loadContactData(std::string_view text, const Separators& separators,
-                           PayToTable& table, Separators& keptSeparators, Lookup& termLookup,
-                           Lookup& stateLookup);
+LoadResult loadContactData(std::string_view text, const Separators& separators, PayToTable& table,
+                           Separators& keptSeparators, Lookup& termLookup, Lookup& stateLookup);
 
 // The rows whose change marker holds a text: fields 0 to 19 joined by the field separator,
 // each record followed by the record separator, in table order. Leaves the cursor at the end.

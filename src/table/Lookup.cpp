@@ -30,8 +30,10 @@ std::string LookupText(const Lookup& lookup, std::int16_t key, std::int16_t sear
     for (const LookupRecord& record : lookup) {
         const std::string& searched = field(record, searchPosition);
         const auto number = text::toNumber(searched);
-        if (!number) throw VendorPayToError("lookup field is not a number: " + searched);
-        if (*number == key) return field(record, resultPosition);
+        if (!number)
+            throw VendorPayToError("lookup field is not a number: " + searched);
+        if (*number == key)
+            return field(record, resultPosition);
     }
     return {};
 }

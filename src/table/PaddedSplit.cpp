@@ -68,13 +68,15 @@ std::uint64_t matches64(const char* bytes, char separator) {
 
 void splitPaddedAt(std::string_view text, char separator, std::vector<std::string_view>& pieces) {
     pieces.clear();
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     const char* bytes = text.data();
     std::size_t start = 0;
     for (std::size_t block = 0; block < text.size(); block += blockSize) {
         std::uint64_t hits = matches64(bytes + block, separator);
         const std::size_t left = text.size() - block;
-        if (left < blockSize) hits &= (std::uint64_t{1} << left) - 1;
+        if (left < blockSize)
+            hits &= (std::uint64_t{1} << left) - 1;
         for (; hits != 0; hits &= hits - 1) {
             const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(hits));
             pieces.emplace_back(bytes + start, at - start);

@@ -11,9 +11,28 @@ namespace xkr {
 // The 21 fields of the pay-to table, in declared order: loading fills them by position and
 // exporting writes positions 0 to 19, so this order is part of the exchange format.
 enum PayToField : std::size_t {
-    fVendorPayToID, fPayToName, fPayToSerial, fStreet1, fStreet2, fCity, fCountry, fState,
-    fPostalCode, fPhone, fFAX, fEmail, fPhone2, fPhone3, fActive, fDefaultPayTo, fDefaultTerms,
-    fExported, fAddressID, fVendorID, fIsUpdated, payToFieldCount
+    fVendorPayToID,
+    fPayToName,
+    fPayToSerial,
+    fStreet1,
+    fStreet2,
+    fCity,
+    fCountry,
+    fState,
+    fPostalCode,
+    fPhone,
+    fFAX,
+    fEmail,
+    fPhone2,
+    fPhone3,
+    fActive,
+    fDefaultPayTo,
+    fDefaultTerms,
+    fExported,
+    fAddressID,
+    fVendorID,
+    fIsUpdated,
+    payToFieldCount
 };
 
 struct PayToFieldDef {

@@ -16,8 +16,10 @@ bool fitsWidth(std::string_view text, std::size_t widthInChars) {
 }  // namespace
 
 void PayToTable::appendField(std::string name, std::size_t widthInChars) {
-    if (m_open || m_everOpened) throw VendorPayToError("fields are declared before opening");
-    if (m_fields.size() == maxFields) throw VendorPayToError("too many fields");
+    if (m_open || m_everOpened)
+        throw VendorPayToError("fields are declared before opening");
+    if (m_fields.size() == maxFields)
+        throw VendorPayToError("too many fields");
     m_fields.push_back({std::move(name), widthInChars});
 }
 
@@ -31,13 +33,15 @@ std::size_t PayToTable::fieldWidth(std::size_t position) const {
 
 std::size_t PayToTable::fieldPosition(std::string_view name) const {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        if (m_fields[i].name == name) return i;
+        if (m_fields[i].name == name)
+            return i;
     }
     throw VendorPayToError("no field named " + std::string(name));
 }
 
 void PayToTable::open() {
-    if (m_open) throw VendorPayToError("the table is already open");
+    if (m_open)
+        throw VendorPayToError("the table is already open");
     m_open = true;
     m_everOpened = true;
     clearRows();
@@ -67,7 +71,8 @@ void PayToTable::moveNext() {
         m_deletedAtCursor = false;
         return;
     }
-    if (m_cursor >= m_rows.size()) throw VendorPayToError("the cursor is past the last row");
+    if (m_cursor >= m_rows.size())
+        throw VendorPayToError("the cursor is past the last row");
     ++m_cursor;
 }
 
@@ -152,7 +157,8 @@ void PayToTable::setValues(std::span<const std::string_view> values, std::size_t
     std::size_t valid = 0;
     while (valid < declared && fitsWidth(values[valid], m_fields[valid].width)) ++valid;
     row.borrow(values.first(valid), gap);
-    if (valid < values.size()) setValue(valid, values[valid]);  // throws the write's failure
+    if (valid < values.size())
+        setValue(valid, values[valid]);  // throws the write's failure
 }
 
 bool PayToTable::fits(std::size_t position, std::string_view text) const {
@@ -174,7 +180,8 @@ void PayToTable::clearRows() {
 }
 
 void PayToTable::requireOpen() const {
-    if (!m_open) throw VendorPayToError("the pay-to table is not open");
+    if (!m_open)
+        throw VendorPayToError("the pay-to table is not open");
 }
 
 const PayToTable::Row& PayToTable::currentRow() const {

@@ -37,7 +37,7 @@ public:
     void moveFirst();
     void moveNext();
     bool eof() const;
-    void addNew();  // appends a row with no value in any field and makes it current
+    void addNew();         // appends a row with no value in any field and makes it current
     void deleteCurrent();  // MoveNext then reaches the row that followed the deleted one
     // Deletes every row at once: what deleting row by row does, without its quadratic cost.
     void deleteAllRows();

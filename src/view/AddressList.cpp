@@ -21,11 +21,13 @@ void PayToEditor::FillContactList() {
     try {
         PayToTable& table = m_state.table;
         list.clearItems();
-        if (table.recordCount() == 0) return;
+        if (table.recordCount() == 0)
+            return;
         for (table.moveFirst(); !table.eof(); table.moveNext()) {
             const std::size_t entry = list.addItem(table.value(fVendorPayToID));
             for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
-                if (map.column > 0) list.setSubItem(entry, map.column, table.value(map.field));
+                if (map.column > 0)
+                    list.setSubItem(entry, map.column, table.value(map.field));
             }
         }
         list.setSortKey(2);
@@ -44,7 +46,8 @@ void PayToEditor::FillContactList() {
 void PayToEditor::lstContacts_Click() {
     ListView& list = m_form.lstContacts;
     const auto selected = list.selectedIndex();
-    if (!selected) return;
+    if (!selected)
+        return;
 
     // Copies: showing the entry raises events, and nothing may read the list entry mid-change.
     std::array<std::string, layout::entryFieldMap.size()> columns;
@@ -106,7 +109,8 @@ void PayToEditor::lstContacts_ColumnClick(std::size_t headerPosition1) {
 // number matches nothing, and then the selection stays as it was.
 void PayToEditor::selectByCode(ComboBox& combo, std::string_view code) {
     const auto number = text::toNumber(text::trim(code));
-    if (!number) return;
+    if (!number)
+        return;
     for (int i = 0; i < combo.listCount(); ++i) {
         if (combo.itemData(i) == *number) {
             combo.setListIndex(i);

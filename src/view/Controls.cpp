@@ -15,9 +15,11 @@ std::string Control::displayName() const {
 }
 
 void Control::setEnabled(bool enabled) {
-    if (m_enabled == enabled) return;
+    if (m_enabled == enabled)
+        return;
     m_enabled = enabled;
-    if (!enabled) m_focus.controlDisabled(*this);
+    if (!enabled)
+        m_focus.controlDisabled(*this);
     notify();
 }
 
@@ -25,7 +27,8 @@ TextBox::TextBox(FocusManager& focus, std::string name, int index, std::size_t m
     : Control(focus, std::move(name), index), m_maxLength(maxLength) {}
 
 void TextBox::setText(std::string_view text) {
-    if (m_text == text) return;
+    if (m_text == text)
+        return;
     m_text = std::string(text);
     m_selStart = std::min(m_selStart, text::charCount(m_text));
     m_selLength = 0;
@@ -33,13 +36,15 @@ void TextBox::setText(std::string_view text) {
 }
 
 void TextBox::setLocked(bool locked) {
-    if (m_locked == locked) return;
+    if (m_locked == locked)
+        return;
     m_locked = locked;
     notify();
 }
 
 void TextBox::setBackColour(Colour colour) {
-    if (m_backColour == colour) return;
+    if (m_backColour == colour)
+        return;
     m_backColour = colour;
     notify();
 }
@@ -56,7 +61,8 @@ void TextBox::setSelLength(std::size_t length) {
 }
 
 bool TextBox::userReplaceText(std::string_view text) {
-    if (!enabled() || m_locked) return false;
+    if (!enabled() || m_locked)
+        return false;
     setText(text::leftChars(text, m_maxLength));
     return true;
 }
@@ -83,9 +89,13 @@ const ComboBox::Item& ComboBox::item(int index) const {
     return m_items[static_cast<std::size_t>(index)];
 }
 
-const std::string& ComboBox::itemText(int index) const { return item(index).text; }
+const std::string& ComboBox::itemText(int index) const {
+    return item(index).text;
+}
 
-std::int32_t ComboBox::itemData(int index) const { return item(index).data; }
+std::int32_t ComboBox::itemData(int index) const {
+    return item(index).data;
+}
 
 void ComboBox::setItemData(int index, std::int32_t data) {
     item(index);
@@ -93,28 +103,35 @@ void ComboBox::setItemData(int index, std::int32_t data) {
 }
 
 void ComboBox::setListIndex(int index) {
-    if (index != -1) item(index);
+    if (index != -1)
+        item(index);
     m_listIndex = index;
     notify();
-    if (onClick) onClick();
+    if (onClick)
+        onClick();
 }
 
-std::string ComboBox::text() const { return m_listIndex < 0 ? std::string() : itemText(m_listIndex); }
+std::string ComboBox::text() const {
+    return m_listIndex < 0 ? std::string() : itemText(m_listIndex);
+}
 
 void ComboBox::setLocked(bool locked) {
-    if (m_locked == locked) return;
+    if (m_locked == locked)
+        return;
     m_locked = locked;
     notify();
 }
 
 void ComboBox::setBackColour(Colour colour) {
-    if (m_backColour == colour) return;
+    if (m_backColour == colour)
+        return;
     m_backColour = colour;
     notify();
 }
 
 bool ComboBox::userPick(int index) {
-    if (!enabled() || m_locked) return false;
+    if (!enabled() || m_locked)
+        return false;
     setListIndex(index);
     return true;
 }
@@ -125,14 +142,17 @@ void CheckBox::setValue(int value) {
     if (value != 0 && value != 1) {
         throw VendorPayToError(name() + ": value must be 0 or 1");
     }
-    if (m_value == value) return;
+    if (m_value == value)
+        return;
     m_value = value;
     notify();
-    if (onClick) onClick();
+    if (onClick)
+        onClick();
 }
 
 bool CheckBox::userClick() {
-    if (!enabled()) return false;
+    if (!enabled())
+        return false;
     setValue(m_value == 0 ? 1 : 0);
     return true;
 }
@@ -141,14 +161,17 @@ CommandButton::CommandButton(FocusManager& focus, std::string name, std::string 
     : Control(focus, std::move(name)), m_caption(std::move(caption)) {}
 
 void CommandButton::setCaption(std::string caption) {
-    if (m_caption == caption) return;
+    if (m_caption == caption)
+        return;
     m_caption = std::move(caption);
     notify();
 }
 
 bool CommandButton::userClick() {
-    if (!enabled()) return false;
-    if (onClick) onClick();
+    if (!enabled())
+        return false;
+    if (onClick)
+        onClick();
     return true;
 }
 
@@ -156,7 +179,8 @@ Label::Label(std::string name, std::string caption)
     : m_name(std::move(name)), m_caption(std::move(caption)) {}
 
 void Label::setCaption(std::string caption) {
-    if (m_caption == caption) return;
+    if (m_caption == caption)
+        return;
     m_caption = std::move(caption);
     changed.raise();
 }

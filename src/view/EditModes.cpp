@@ -26,7 +26,8 @@ void PayToEditor::SetEditMode(bool tbEditable, bool tbNew) {
     ListView& list = m_form.lstContacts;
     if (tbEditable) {
         m_form.cmdAdd.setCaption(tbNew ? "Save" : "Update");
-        if (!m_form.cmdAdd.enabled()) m_form.cmdAdd.setEnabled(true);
+        if (!m_form.cmdAdd.enabled())
+            m_form.cmdAdd.setEnabled(true);
         m_form.cmdEdit.setCaption("Cancel");
         m_form.cmdDelete.setEnabled(false);
         m_form.cmdEdit.setEnabled(true);
@@ -58,7 +59,8 @@ void PayToEditor::cmdAdd_Click() {
             return;
         }
         const bool isNew = inMode("Save");
-        if (!ValidateEntry()) return;
+        if (!ValidateEntry())
+            return;
         SaveEntry(isNew);
         SetEditMode(false, false);
     } catch (const std::exception&) {
@@ -86,11 +88,13 @@ void PayToEditor::cmdDelete_Click() {
     }
     ListView& list = m_form.lstContacts;
     const auto selected = list.selectedIndex();
-    if (!selected) throw VendorPayToError("no entry is selected");
+    if (!selected)
+        throw VendorPayToError("no entry is selected");
     PayToTable& table = m_state.table;
     table.moveFirst();
     table.find("VendorPayToID = '" + std::string(list.itemText(*selected)) + "'");
-    if (table.eof()) return;
+    if (table.eof())
+        return;
     table.deleteCurrent();
     list.removeItem(*selected);
     for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {

@@ -54,11 +54,13 @@ Control* EditorForm::findControl(std::string_view name, int index) {
                    ? m_txtContact[static_cast<std::size_t>(index)].get()
                    : nullptr;
     }
-    if (index != -1) return nullptr;
+    if (index != -1)
+        return nullptr;
     for (Control* control : std::initializer_list<Control*>{
              &lstContacts, &cmdAdd, &cmdEdit, &cmdDelete, &cboContactCountry, &cboContactState,
              &cboContactType, &ChkDefault, &ChkActive}) {
-        if (control->name() == name) return control;
+        if (control->name() == name)
+            return control;
     }
     return nullptr;
 }
@@ -66,12 +68,14 @@ Control* EditorForm::findControl(std::string_view name, int index) {
 std::vector<Control*> EditorForm::tabOrder() {
     std::vector<const layout::Item*> focusable;
     for (const layout::Item& item : layout::items) {
-        if (item.tabIndex >= 0) focusable.push_back(&item);
+        if (item.tabIndex >= 0)
+            focusable.push_back(&item);
     }
     std::sort(focusable.begin(), focusable.end(),
               [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     std::vector<Control*> order;
-    for (const layout::Item* item : focusable) order.push_back(findControl(item->name, item->index));
+    for (const layout::Item* item : focusable)
+        order.push_back(findControl(item->name, item->index));
     return order;
 }
 

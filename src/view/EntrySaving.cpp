@@ -50,10 +50,12 @@ void PayToEditor::SaveEntry(bool tbNew) {
     std::optional<std::size_t> entry;
     if (!tbNew) {
         entry = list.selectedIndex();
-        if (!entry) throw VendorPayToError("no entry is selected");
+        if (!entry)
+            throw VendorPayToError("no entry is selected");
         table.moveFirst();
         table.find("VendorPayToID = '" + std::string(list.itemText(*entry)) + "'");
-        if (table.eof()) return;
+        if (table.eof())
+            return;
     }
 
     struct Write {
@@ -62,7 +64,8 @@ void PayToEditor::SaveEntry(bool tbNew) {
     };
     std::vector<Write> writes;
     for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
-        if (map.control == layout::EntryControl::None) continue;
+        if (map.control == layout::EntryControl::None)
+            continue;
         Write write{&map, panelValue(map)};
         if (!table.fits(map.field, write.value)) {
             throw VendorPayToError("the value for " + std::string(payToFields[map.field].name) +

@@ -17,7 +17,8 @@ constexpr std::int32_t kHighestTermCode = 9999;
 
 void PayToEditor::refuse(const std::string& message, Control* focusTarget) {
     m_messageBox(message, kTitle, msgbox::information);
-    if (focusTarget != nullptr) focusTarget->SetFocus();
+    if (focusTarget != nullptr)
+        focusTarget->SetFocus();
 }
 
 // Traps nothing: a failure (the focus sent to a disabled box) passes to the command.
@@ -109,14 +110,16 @@ void PayToEditor::refuseSerial(const std::string& message, bool& cancel) {
 }
 
 void PayToEditor::txtContact_Validate(int index, bool& cancel) {
-    if (index != layout::serialBox) return;
+    if (index != layout::serialBox)
+        return;
     TextBox& box = m_form.txtContact(layout::serialBox);
     if (!text::isNumeric(box.text())) {
         refuseSerial("Field Serial # can accept only numbers !", cancel);
         return;
     }
     std::string serial(text::trim(box.text()));
-    if (text::charCount(serial) == 1) serial = "0" + serial;
+    if (text::charCount(serial) == 1)
+        serial = "0" + serial;
     const double value = text::leadingNumber(serial);
     if ((value >= 10 && value <= 19) || value < 1) {
         refuseSerial("Only numbers in range [01 - 09] and [20 - 99] please !", cancel);
@@ -127,7 +130,8 @@ void PayToEditor::txtContact_Validate(int index, bool& cancel) {
 
 // A primary entry cannot be made inactive: the box is checked again and keeps the focus.
 void PayToEditor::ChkActive_Validate(bool& cancel) {
-    if (m_form.ChkActive.value() != 0) return;
+    if (m_form.ChkActive.value() != 0)
+        return;
     if (m_form.ChkDefault.value() == 1) {
         cancel = true;
         m_form.ChkActive.setValue(1);
@@ -137,7 +141,8 @@ void PayToEditor::ChkActive_Validate(bool& cancel) {
 }
 
 void PayToEditor::ChkDefault_Click() {
-    if (m_state.primaryGuard) return;
+    if (m_state.primaryGuard)
+        return;
     m_state.primaryChangeMarker = "Changed";
     ListView& list = m_form.lstContacts;
     ListView::UpdateBatch batch(list);
@@ -154,7 +159,8 @@ void PayToEditor::ChkDefault_Click() {
     }
     // Edit mode with nothing selected has no entry to mark.
     const auto selected = list.selectedIndex();
-    if (inMode("Update") && selected) list.setSubItem(*selected, 15, checked ? "-1" : "0");
+    if (inMode("Update") && selected)
+        list.setSubItem(*selected, 15, checked ? "-1" : "0");
 }
 
 }  // namespace xkr

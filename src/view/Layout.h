@@ -71,7 +71,13 @@ inline constexpr std::array<Item, 46> items{{
     {"txtContact", 7, Kind::TextBox, entryPanel, {1695, 3450, 5115, 285}, "", 50, 10},
     {"lblVendorTerm", -1, Kind::Label, entryPanel, {225, 3825, 1335, 255}, "Vendor Term", 0, -1},
     {"cboContactType", -1, Kind::ComboBox, entryPanel, {1695, 3810, 3075, 315}, "", 0, 27},
-    {"lblPrimaryPayTo", -1, Kind::Label, entryPanel, {285, 4320, 1095, 255}, "Primary Pay To", 0,
+    {"lblPrimaryPayTo",
+     -1,
+     Kind::Label,
+     entryPanel,
+     {285, 4320, 1095, 255},
+     "Primary Pay To",
+     0,
      -1},
     {"ChkDefault", -1, Kind::CheckBox, entryPanel, {1380, 4290, 210, 285}, "", 0, 29},
     {"lblActive", -1, Kind::Label, entryPanel, {2205, 4305, 495, 255}, "Active", 0, -1},
@@ -100,11 +106,11 @@ inline constexpr FontSpec serialFont{"MS Sans Serif", 12, true, 0xFF0000};
 enum class EntryControl { None, TextBox, Country, State, Term, Active, Default };
 
 struct FieldMapEntry {
-    std::size_t column;     // 0: the entry's own text; k >= 1: sub-item k
+    std::size_t column;  // 0: the entry's own text; k >= 1: sub-item k
     std::string_view header;
-    double widthDivisor;    // header width = list width / divisor; 0 for a hidden column
+    double widthDivisor;  // header width = list width / divisor; 0 for a hidden column
     EntryControl control;
-    int textIndex;          // the txtContact element for EntryControl::TextBox
+    int textIndex;  // the txtContact element for EntryControl::TextBox
     PayToField field;
 };
 

@@ -25,9 +25,11 @@ int compareText(std::string_view a, std::string_view b, std::size_t from = 0) {
     for (; i < n; ++i) {
         const unsigned char x = fold(a[i]);
         const unsigned char y = fold(b[i]);
-        if (x != y) return x < y ? -1 : 1;
+        if (x != y)
+            return x < y ? -1 : 1;
     }
-    if (a.size() == b.size()) return 0;
+    if (a.size() == b.size())
+        return 0;
     return a.size() < b.size() ? -1 : 1;
 }
 
@@ -90,7 +92,8 @@ private:
         // A byte that every text of the range shares (a common prefix) needs no distribution.
         const std::size_t shared = slot(bucket(order[begin], depth));
         if (start[shared + 1] == end - begin) {
-            if (shared != slot(0)) sortRange(order, begin, end, depth + 1);
+            if (shared != slot(0))
+                sortRange(order, begin, end, depth + 1);
             return;
         }
         for (std::size_t b = 1; b <= bucketCount; ++b) start[b] += start[b - 1];
@@ -107,7 +110,8 @@ private:
             const std::size_t to = begin + start[b + 1];
             // The texts of the end-of-text bucket are equal: they keep their order.
             const bool ended = slot(0) == b;
-            if (to - from > 1 && !ended) sortRange(order, from, to, depth + 1);
+            if (to - from > 1 && !ended)
+                sortRange(order, from, to, depth + 1);
         }
     }
 
@@ -128,7 +132,8 @@ ListView::ListView(FocusManager& focus, std::string name, double width)
     : Control(focus, std::move(name)), m_width(width) {}
 
 void ListView::addColumnHeader(std::string text, double width) {
-    if (m_headers.size() == maxColumns) throw VendorPayToError(name() + ": too many columns");
+    if (m_headers.size() == maxColumns)
+        throw VendorPayToError(name() + ": too many columns");
     m_headers.push_back({std::move(text), width});
     notify();
 }
@@ -154,7 +159,8 @@ std::size_t ListView::addItem(std::string_view text) {
 
 void ListView::removeItem(std::size_t position) {
     const std::size_t slot = slotAt(position);
-    if (m_selected == m_items[slot].serial) m_selected.reset();
+    if (m_selected == m_items[slot].serial)
+        m_selected.reset();
     m_order.erase(m_order.begin() + static_cast<std::ptrdiff_t>(position));
     // The last slot fills the hole, so no other entry moves in storage.
     const auto last = static_cast<std::uint32_t>(m_items.size() - 1);
@@ -167,7 +173,9 @@ void ListView::removeItem(std::size_t position) {
     notify();
 }
 
-std::string_view ListView::itemText(std::size_t position) const { return column(position, 0); }
+std::string_view ListView::itemText(std::size_t position) const {
+    return column(position, 0);
+}
 
 std::string_view ListView::column(std::size_t position, std::size_t k) const {
     return item(position).columns.get(k);
@@ -183,10 +191,12 @@ void ListView::setSubItem(std::size_t position, std::size_t k, std::string_view 
 }
 
 std::optional<std::size_t> ListView::selectedIndex() const {
-    if (!m_selected) return std::nullopt;
+    if (!m_selected)
+        return std::nullopt;
     const auto entry = std::find_if(m_items.begin(), m_items.end(),
                                     [this](const Item& i) { return i.serial == *m_selected; });
-    if (entry == m_items.end()) return std::nullopt;
+    if (entry == m_items.end())
+        return std::nullopt;
     const auto slot = static_cast<std::uint32_t>(entry - m_items.begin());
     return static_cast<std::size_t>(std::find(m_order.begin(), m_order.end(), slot) -
                                     m_order.begin());
@@ -211,47 +221,58 @@ void ListView::setSortKey(std::int16_t key) {
 }
 
 void ListView::setSortOrder(std::int32_t order) {
-    if (order != 0 && order != 1) throw VendorPayToError(name() + ": sort order is 0 or 1");
+    if (order != 0 && order != 1)
+        throw VendorPayToError(name() + ": sort order is 0 or 1");
     m_sortOrder = order;
     reorder();
     notify();
 }
 
 void ListView::setHideSelection(bool hide) {
-    if (m_hideSelection == hide) return;
+    if (m_hideSelection == hide)
+        return;
     m_hideSelection = hide;
     notify();
 }
 
 void ListView::setBackColour(Colour colour) {
-    if (m_backColour == colour) return;
+    if (m_backColour == colour)
+        return;
     m_backColour = colour;
     notify();
 }
 
 bool ListView::userSelectAndClick(std::size_t position) {
-    if (!enabled()) return false;
+    if (!enabled())
+        return false;
     select(position);
-    if (onClick) onClick();
+    if (onClick)
+        onClick();
     return true;
 }
 
 bool ListView::userClick() {
-    if (!enabled()) return false;
-    if (onClick) onClick();
+    if (!enabled())
+        return false;
+    if (onClick)
+        onClick();
     return true;
 }
 
 bool ListView::userClickHeader(std::size_t position1) {
-    if (!enabled()) return false;
+    if (!enabled())
+        return false;
     if (position1 < 1 || position1 > m_headers.size()) {
         throw VendorPayToError(name() + ": no column header " + std::to_string(position1));
     }
-    if (onColumnClick) onColumnClick(position1);
+    if (onColumnClick)
+        onColumnClick(position1);
     return true;
 }
 
-ListView::UpdateBatch::UpdateBatch(ListView& list) : m_list(list) { ++m_list.m_batchDepth; }
+ListView::UpdateBatch::UpdateBatch(ListView& list) : m_list(list) {
+    ++m_list.m_batchDepth;
+}
 
 ListView::UpdateBatch::~UpdateBatch() {
     if (--m_list.m_batchDepth == 0 && m_list.m_batchDirty) {
@@ -279,7 +300,8 @@ std::size_t ListView::slotAt(std::size_t position) const {
 void ListView::reorder() {
     const SortState wanted{static_cast<std::size_t>(m_sortKey), m_sortOrder == 1};
     if (m_sortedAs && m_sortedAs->key == wanted.key) {
-        if (m_sortedAs->descending == wanted.descending) return;
+        if (m_sortedAs->descending == wanted.descending)
+            return;
         reverseEqualRuns(wanted.key);
     } else if (!sortBy(wanted)) {
         m_sortedAs = wanted;
@@ -303,7 +325,8 @@ bool ListView::sortBy(const SortState& sort) {
     std::vector<std::size_t> order(m_order.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const auto sortedEnd = std::is_sorted_until(order.begin(), order.end(), before);
-    if (sortedEnd == order.end()) return false;
+    if (sortedEnd == order.end())
+        return false;
     auto after = [&before](std::size_t a, std::size_t b) { return before(b, a); };
     if (std::is_sorted(order.begin(), order.end(), after)) {
         reverseEqualRuns(sort.key);

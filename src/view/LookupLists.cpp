@@ -70,15 +70,19 @@ void PayToEditor::cboContactCountry_Click() {
 void PayToEditor::FillStateList(const std::string& ptCountry) {
     ComboBox& state = m_form.cboContactState;
     state.clear();
-    if (text::toNumber(ptCountry) == -1.0) return;
+    if (text::toNumber(ptCountry) == -1.0)
+        return;
     for (const LookupRecord& record : m_state.stateLookup) {
-        if (record.size() < 4 || record[1] != ptCountry) continue;
+        if (record.size() < 4 || record[1] != ptCountry)
+            continue;
         const auto code = wholeNumber(record[0]);
-        if (!code) continue;
+        if (!code)
+            continue;
         state.addItem(record[3]);
         state.setItemData(state.newIndex(), *code);
     }
-    if (state.listCount() > 0) state.setListIndex(0);
+    if (state.listCount() > 0)
+        state.setListIndex(0);
 }
 
 }  // namespace xkr

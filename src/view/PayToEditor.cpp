@@ -6,8 +6,7 @@
 
 namespace xkr {
 
-PayToEditor::PayToEditor(EditorState& state, EditorForm& form,
-                         const MessageBoxFunction& messageBox)
+PayToEditor::PayToEditor(EditorState& state, EditorForm& form, const MessageBoxFunction& messageBox)
     : m_state(state), m_form(form), m_messageBox(messageBox) {}
 
 void PayToEditor::UserControl_Initialize(const VersionRecord& version) {

@@ -19,7 +19,7 @@ using MessageBoxFunction =
     std::function<int(const std::string& text, const std::string& title, int style)>;
 
 namespace msgbox {
-inline constexpr int information = 64;  // OK button, information icon
+inline constexpr int information = 64;    // OK button, information icon
 inline constexpr int yesNoQuestion = 36;  // Yes and No, question icon, Yes the default
 inline constexpr int ok = 1;
 inline constexpr int yes = 6;
@@ -39,9 +39,9 @@ struct EditorState {
     Separators separators;
     Lookup termLookup;
     Lookup stateLookup;
-    bool modeFlag = false;         // the host's tbMode: entries may be added and changed
-    std::int32_t vendorId = 0;     // the host's plVendorID, written into new rows
-    std::int16_t newIdCounter = 0;  // numbers the temporary ids; nothing resets it
+    bool modeFlag = false;            // the host's tbMode: entries may be added and changed
+    std::int32_t vendorId = 0;        // the host's plVendorID, written into new rows
+    std::int16_t newIdCounter = 0;    // numbers the temporary ids; nothing resets it
     std::string primaryChangeMarker;  // "Changed" once the user changed Primary Pay To
     bool primaryGuard = false;        // set while code itself sets Primary Pay To
 };

@@ -17,46 +17,57 @@ Outcome moveFocus(Control& target) {
 
 Outcome press(CommandButton& button) {
     const Outcome focus = moveFocus(button);
-    if (focus != Outcome::Done) return focus;
+    if (focus != Outcome::Done)
+        return focus;
     return button.userClick() ? Outcome::Done : Outcome::Blocked;
 }
 
 Outcome type(TextBox& box, std::string_view text) {
     const Outcome focus = moveFocus(box);
-    if (focus != Outcome::Done) return focus;
+    if (focus != Outcome::Done)
+        return focus;
     return box.userReplaceText(text) ? Outcome::Done : Outcome::Blocked;
 }
 
 Outcome pick(ComboBox& combo, int index) {
     const Outcome focus = moveFocus(combo);
-    if (focus != Outcome::Done) return focus;
-    if (combo.locked()) return Outcome::Blocked;
-    if (index < 0 || index >= combo.listCount()) return Outcome::NoTarget;
+    if (focus != Outcome::Done)
+        return focus;
+    if (combo.locked())
+        return Outcome::Blocked;
+    if (index < 0 || index >= combo.listCount())
+        return Outcome::NoTarget;
     return combo.userPick(index) ? Outcome::Done : Outcome::Blocked;
 }
 
 Outcome click(CheckBox& box) {
     const Outcome focus = moveFocus(box);
-    if (focus != Outcome::Done) return focus;
+    if (focus != Outcome::Done)
+        return focus;
     return box.userClick() ? Outcome::Done : Outcome::Blocked;
 }
 
 Outcome clickEntry(ListView& list, std::size_t position) {
     const Outcome focus = moveFocus(list);
-    if (focus != Outcome::Done) return focus;
-    if (position >= list.itemCount()) return Outcome::NoTarget;
+    if (focus != Outcome::Done)
+        return focus;
+    if (position >= list.itemCount())
+        return Outcome::NoTarget;
     return list.userSelectAndClick(position) ? Outcome::Done : Outcome::Blocked;
 }
 
 Outcome clickList(ListView& list) {
     const Outcome focus = moveFocus(list);
-    if (focus != Outcome::Done) return focus;
+    if (focus != Outcome::Done)
+        return focus;
     return list.userClick() ? Outcome::Done : Outcome::Blocked;
 }
 
 Outcome clickHeader(ListView& list, std::size_t position1) {
-    if (!list.available()) return Outcome::Blocked;
-    if (position1 < 1 || position1 > list.columnHeaders().size()) return Outcome::NoTarget;
+    if (!list.available())
+        return Outcome::Blocked;
+    if (position1 < 1 || position1 > list.columnHeaders().size())
+        return Outcome::NoTarget;
     return list.userClickHeader(position1) ? Outcome::Done : Outcome::Blocked;
 }
 

@@ -7,7 +7,8 @@ namespace {
 
 int itemWithCode(const ComboBox& combo, std::int32_t code) {
     for (int i = 0; i < combo.listCount(); ++i) {
-        if (combo.itemData(i) == code) return i;
+        if (combo.itemData(i) == code)
+            return i;
     }
     return 0;
 }
@@ -21,10 +22,10 @@ std::string contactText(std::size_t records, bool marked) {
     text.reserve(records * 160);
     for (std::size_t i = 0; i < records; ++i) {
         const std::string id = std::to_string(i + 1);
-        const std::string serial =
-            i + 1 == records ? std::string("99")
-                             : std::string{serialChars[i % serialBase],
-                                           serialChars[(i / serialBase) % serialBase]};
+        const std::string serial = i + 1 == records
+                                       ? std::string("99")
+                                       : std::string{serialChars[i % serialBase],
+                                                     serialChars[(i / serialBase) % serialBase]};
         text += id + "|Pay-to name " + id + "|" + serial + "|" + id + " Main Street||Springfield" +
                 "|1|10|12345|555-0100|555-0101|payto" + id + "@example.com|||-1|" +
                 (i == 0 ? "-1" : "0") + "|3|0|" + std::to_string(70000 + i) + "|1234|" +
@@ -41,7 +42,8 @@ void load(VendorPayTo& control, const std::string& text) {
 
 void fillNewEntry(VendorPayTo& control, const std::string& serial) {
     EditorForm& form = control.form();
-    if (form.cmdAdd.caption() == "Add") user::press(form.cmdAdd);
+    if (form.cmdAdd.caption() == "Add")
+        user::press(form.cmdAdd);
     user::type(form.txtContact(0), "New pay-to");
     user::type(form.txtContact(1), "1 New Street");
     user::type(form.txtContact(3), "Shelbyville");
@@ -54,7 +56,8 @@ void fillNewEntry(VendorPayTo& control, const std::string& serial) {
 std::size_t findSerial(const VendorPayTo& control, const std::string& serial) {
     const ListView& list = control.form().lstContacts;
     for (std::size_t i = 0; i < list.itemCount(); ++i) {
-        if (list.column(i, 2) == serial) return i;
+        if (list.column(i, 2) == serial)
+            return i;
     }
     return list.itemCount();
 }

@@ -2,8 +2,8 @@
 // user waits for (each operation below should stay under 2 ms at the largest size).
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <unistd.h>
+#include <fstream>
 
 #include "BenchTexts.h"
 #include "view/UserActions.h"
@@ -96,7 +96,8 @@ void BM_SaveNewEntry(benchmark::State& state) {
         state.ResumeTiming();
         user::press(form.cmdAdd);
         state.PauseTiming();
-        if (form.lstContacts.itemCount() != before + 1) state.SkipWithError("the save was refused");
+        if (form.lstContacts.itemCount() != before + 1)
+            state.SkipWithError("the save was refused");
         user::clickEntry(form.lstContacts, bench::findSerial(loaded.control, "20"));
         user::press(form.cmdDelete);
         state.ResumeTiming();
@@ -115,7 +116,8 @@ void BM_DeleteEntry(benchmark::State& state) {
         state.ResumeTiming();
         user::press(form.cmdDelete);
         state.PauseTiming();
-        if (form.lstContacts.itemCount() != count - 1) state.SkipWithError("nothing was deleted");
+        if (form.lstContacts.itemCount() != count - 1)
+            state.SkipWithError("nothing was deleted");
         state.ResumeTiming();
     }
 }

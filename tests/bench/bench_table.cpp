@@ -12,8 +12,7 @@ namespace {
 
 using namespace xkr;
 
-const Separators kSeparators{bench::fieldSeparator, bench::recordSeparator,
-                             bench::tableSeparator};
+const Separators kSeparators{bench::fieldSeparator, bench::recordSeparator, bench::tableSeparator};
 
 struct Loaded {
     PayToTable table;

@@ -33,8 +33,8 @@ struct ShownWidget {
 struct LoadedWidget : ShownWidget {
     xkr::ListView& list = widget.control().form().lstContacts;
     LoadedWidget() {
-        widget.LetContactAddress(
-            QString::fromStdString(xkr::bench::contactText(kEntries, false)), "|", "~", "^");
+        widget.LetContactAddress(QString::fromStdString(xkr::bench::contactText(kEntries, false)),
+                                 "|", "~", "^");
         settle(widget);
     }
 };

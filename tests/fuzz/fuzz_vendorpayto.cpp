@@ -23,7 +23,8 @@ public:
     Bytes(const std::uint8_t* data, std::size_t size)
         : m_text(reinterpret_cast<const char*>(data), size) {}
     std::uint8_t byte() {
-        if (m_text.empty()) return 0;
+        if (m_text.empty())
+            return 0;
         const auto value = static_cast<std::uint8_t>(m_text.front());
         m_text.remove_prefix(1);
         return value;
@@ -35,7 +36,8 @@ public:
     }
     // The last `count` bytes: the operations sit at the end, so the text keeps its shape.
     std::string_view takeBack(std::size_t count) {
-        const std::string_view piece = m_text.substr(m_text.size() - std::min(count, m_text.size()));
+        const std::string_view piece =
+            m_text.substr(m_text.size() - std::min(count, m_text.size()));
         m_text.remove_suffix(piece.size());
         return piece;
     }
@@ -122,7 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const xkr::session::RunResult result = xkr::session::runSteps(steps);
     if (!result.failure.empty()) {
         const std::string script = xkr::session::hostScript(
-            Steps(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(result.failedStep) + 1),
+            Steps(steps.begin(),
+                  steps.begin() + static_cast<std::ptrdiff_t>(result.failedStep) + 1),
             "step " + std::to_string(result.failedStep + 1) + ": " + result.failure);
         std::fprintf(stderr, "%s", script.c_str());
         std::abort();

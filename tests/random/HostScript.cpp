@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::array<const char*, 3> buttonNames{"cmdAdd", "cmdEdit", "cmdDelete"};
 constexpr std::array<const char*, 3> comboNames{"cboContactCountry", "cboContactState",
-                                               "cboContactType"};
+                                                "cboContactType"};
 constexpr std::array<const char*, 2> checkNames{"ChkActive", "ChkDefault"};
 
 std::string hexEscape(unsigned char byte) {
@@ -38,14 +38,22 @@ std::string escape(std::string_view text, bool keepSpaces) {
 
 }  // namespace
 
-std::string escapeWord(std::string_view text) { return escape(text, false); }
-std::string escapeText(std::string_view text) { return escape(text, true); }
+std::string escapeWord(std::string_view text) {
+    return escape(text, false);
+}
+std::string escapeText(std::string_view text) {
+    return escape(text, true);
+}
 
 std::string focusTargetName(int target) {
-    if (target < 11) return "txtContact " + std::to_string(target);
-    if (target < 14) return comboNames[static_cast<std::size_t>(target - 11)];
-    if (target < 16) return checkNames[static_cast<std::size_t>(target - 14)];
-    if (target < 19) return buttonNames[static_cast<std::size_t>(target - 16)];
+    if (target < 11)
+        return "txtContact " + std::to_string(target);
+    if (target < 14)
+        return comboNames[static_cast<std::size_t>(target - 11)];
+    if (target < 16)
+        return checkNames[static_cast<std::size_t>(target - 14)];
+    if (target < 19)
+        return buttonNames[static_cast<std::size_t>(target - 16)];
     return "lstContacts";
 }
 
@@ -72,8 +80,8 @@ std::string scriptLine(const Step& step, bool questionAsked) {
         case StepKind::Type:
             return line + "type " + std::to_string(step.target) + ' ' + escapeText(step.text);
         case StepKind::Pick:
-            return line + "pick-index " + comboNames[static_cast<std::size_t>(step.target)] +
-                   ' ' + std::to_string(step.number);
+            return line + "pick-index " + comboNames[static_cast<std::size_t>(step.target)] + ' ' +
+                   std::to_string(step.number);
         case StepKind::ClickCheck:
             return line + "click " + checkNames[static_cast<std::size_t>(step.target)];
         case StepKind::ClickRow:

@@ -4,9 +4,9 @@
 #include <exception>
 #include <vector>
 
+#include <array>
 #include "common/Text.h"
 #include "random/ExportCheck.h"
-#include <array>
 
 namespace xkr::session {
 namespace {
@@ -19,30 +19,34 @@ bool routineTraps(const std::string& routine) {
 
 bool looksTemporary(const std::string& id) {
     const std::size_t dash = id.find("-N");
-    if (dash == std::string::npos || dash + 2 != id.size() || dash < 3) return false;
+    if (dash == std::string::npos || dash + 2 != id.size() || dash < 3)
+        return false;
     return std::all_of(id.begin(), id.begin() + static_cast<std::ptrdiff_t>(dash),
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
 Control& focusTarget(EditorForm& form, int target) {
-    if (target < 11) return form.txtContact(target);
-    const std::array<Control*, 9> others{&form.cboContactCountry, &form.cboContactState,
-                                         &form.cboContactType,    &form.ChkActive,
-                                         &form.ChkDefault,        &form.cmdAdd,
-                                         &form.cmdEdit,           &form.cmdDelete,
-                                         &form.lstContacts};
+    if (target < 11)
+        return form.txtContact(target);
+    const std::array<Control*, 9> others{
+        &form.cboContactCountry, &form.cboContactState, &form.cboContactType,
+        &form.ChkActive,         &form.ChkDefault,      &form.cmdAdd,
+        &form.cmdEdit,           &form.cmdDelete,       &form.lstContacts};
     return *others[static_cast<std::size_t>(std::clamp(target - 11, 0, 8))];
 }
 
 }  // namespace
 
-Session::Session() { create(); }
+Session::Session() {
+    create();
+}
 
 void Session::create() {
     m_control.reset();  // the old life ends before the new one starts, as in a host
     m_control = std::make_unique<VendorPayTo>();
     m_control->setMessageBox([this](const std::string&, const std::string&, int style) {
-        if (style != msgbox::yesNoQuestion) return msgbox::ok;
+        if (style != msgbox::yesNoQuestion)
+            return msgbox::ok;
         m_questionAsked = true;
         return m_answerYes ? msgbox::yes : msgbox::no;
     });
@@ -58,7 +62,8 @@ std::string Session::run(const Step& step) {
     const std::size_t primaryBefore = primaryMarks();
     user::Outcome outcome = user::Outcome::Done;
     std::string failure = perform(step, outcome);
-    if (failure.empty()) failure = checkAfter(step, outcome, primaryBefore);
+    if (failure.empty())
+        failure = checkAfter(step, outcome, primaryBefore);
     return failure;
 }
 
@@ -72,7 +77,8 @@ std::string Session::perform(const Step& step, user::Outcome& outcome) {
                 } catch (const std::exception& error) {
                     return std::string("LetContactAddress let a failure out: ") + error.what();
                 }
-                if (!text::trim(step.text).empty()) m_kept = step.separators;
+                if (!text::trim(step.text).empty())
+                    m_kept = step.separators;
                 m_rowCount = readRows(*m_control).size();
                 return {};
             case StepKind::Vendor:
@@ -97,7 +103,8 @@ std::string Session::perform(const Step& step, user::Outcome& outcome) {
         return {};
     } catch (const VendorPayToError&) {
         // A host call that traps nothing may fail; hostExport judges the export on its own.
-        if (step.kind == StepKind::Vendor || step.kind == StepKind::ChangedDefault) return {};
+        if (step.kind == StepKind::Vendor || step.kind == StepKind::ChangedDefault)
+            return {};
         return "a user operation failed outside any event routine";
     } catch (const std::exception& error) {
         return std::string("a foreign failure escaped: ") + error.what();
@@ -111,8 +118,7 @@ std::string Session::performUser(const Step& step, user::Outcome& outcome) {
             outcome = user::moveFocus(focusTarget(form, step.target));
             break;
         case StepKind::Press:
-            outcome = user::press(
-                static_cast<CommandButton&>(focusTarget(form, 16 + step.target)));
+            outcome = user::press(static_cast<CommandButton&>(focusTarget(form, 16 + step.target)));
             break;
         case StepKind::Type:
             outcome = user::type(form.txtContact(step.target), step.text);
@@ -145,17 +151,21 @@ std::string Session::hostExport(bool checkReloadToo) {
     try {
         exported = m_control->GetContactAddress();
     } catch (const VendorPayToError& error) {
-        if (m_mode && !open) return {};  // before the first load the table is closed
+        if (m_mode && !open)
+            return {};  // before the first load the table is closed
         return std::string("GetContactAddress failed: ") + error.what();
     }
     if (!m_mode) {
         return exported.empty() ? std::string() : "GetContactAddress exported in view-only mode";
     }
-    if (!open) return "GetContactAddress succeeded on a closed table";
+    if (!open)
+        return "GetContactAddress succeeded on a closed table";
     const std::vector<RowValues> rows = readRows(*m_control);
-    if (exported != expectedExport(rows, m_kept)) return "the export is not the changed rows";
+    if (exported != expectedExport(rows, m_kept))
+        return "the export is not the changed rows";
     std::string problem = checkExportShape(exported, m_kept, rows);
-    if (problem.empty() && checkReloadToo) problem = checkReload(exported, m_kept, rows);
+    if (problem.empty() && checkReloadToo)
+        problem = checkReload(exported, m_kept, rows);
     return problem;
 }
 
@@ -163,14 +173,16 @@ std::size_t Session::primaryMarks() const {
     const ListView& list = m_control->form().lstContacts;
     std::size_t marks = 0;
     for (std::size_t i = 0; i < list.itemCount(); ++i) {
-        if (list.column(i, 15) == "-1") ++marks;
+        if (list.column(i, 15) == "-1")
+            ++marks;
     }
     return marks;
 }
 
 std::string Session::checkAfter(const Step& step, user::Outcome outcome,
                                 std::size_t primaryBefore) {
-    if (std::string problem = hostExport(false); !problem.empty()) return problem;
+    if (std::string problem = hostExport(false); !problem.empty())
+        return problem;
 
     const std::vector<RowValues> rows = readRows(*m_control);
     const ListView& list = m_control->form().lstContacts;
@@ -185,9 +197,8 @@ std::string Session::checkAfter(const Step& step, user::Outcome outcome,
                std::to_string(rowIds.size()) + " rows, or their ids differ";
     }
 
-    if (step.kind == StepKind::ClickCheck && step.target == 1 &&
-        outcome == user::Outcome::Done && m_control->form().ChkDefault.value() == 1 &&
-        primaryBefore <= 1 && primaryMarks() > 1) {
+    if (step.kind == StepKind::ClickCheck && step.target == 1 && outcome == user::Outcome::Done &&
+        m_control->form().ChkDefault.value() == 1 && primaryBefore <= 1 && primaryMarks() > 1) {
         return "checking Primary Pay To left " + std::to_string(primaryMarks()) +
                " entries marked primary";
     }
@@ -196,8 +207,10 @@ std::string Session::checkAfter(const Step& step, user::Outcome outcome,
     const bool userStep = step.kind != StepKind::Load && step.kind != StepKind::Recreate;
     if (userStep && rows.size() == m_rowCount + 1) {
         const std::string& id = rows.back()[fVendorPayToID];
-        if (!looksTemporary(id)) return "a new entry got the id \"" + id + "\"";
-        if (!m_issuedIds.insert(id).second) return "the temporary id " + id + " was given twice";
+        if (!looksTemporary(id))
+            return "a new entry got the id \"" + id + "\"";
+        if (!m_issuedIds.insert(id).second)
+            return "the temporary id " + id + " was given twice";
     }
     m_rowCount = rows.size();
     return {};

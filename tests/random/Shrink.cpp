@@ -13,7 +13,8 @@ namespace {
 std::string kindOf(const std::string& failure) {
     std::string kind;
     for (char c : failure) {
-        if (std::isdigit(static_cast<unsigned char>(c)) == 0) kind += c;
+        if (std::isdigit(static_cast<unsigned char>(c)) == 0)
+            kind += c;
     }
     return kind;
 }
@@ -24,7 +25,8 @@ RunResult runSteps(const Steps& steps) {
     Session session;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         std::string failure = session.run(steps[i]);
-        if (!failure.empty()) return {std::move(failure), i};
+        if (!failure.empty())
+            return {std::move(failure), i};
     }
     return {};
 }
@@ -33,7 +35,8 @@ Steps shrink(Steps failing, const std::string& failure) {
     const std::string kind = kindOf(failure);
     auto stillFails = [&kind](Steps& candidate) {
         const RunResult result = runSteps(candidate);
-        if (result.failure.empty() || kindOf(result.failure) != kind) return false;
+        if (result.failure.empty() || kindOf(result.failure) != kind)
+            return false;
         candidate.resize(result.failedStep + 1);
         return true;
     };
@@ -55,7 +58,8 @@ Steps shrink(Steps failing, const std::string& failure) {
             }
         }
         if (!reduced) {
-            if (parts >= failing.size()) break;
+            if (parts >= failing.size())
+                break;
             parts = std::min(failing.size(), parts * 2);
         }
     }

@@ -29,10 +29,10 @@ struct Step {
     StepKind kind = StepKind::ClickList;
     int target = 0;
     int number = 0;
-    bool flag = false;       // Vendor: the mode
-    bool answerYes = true;   // what a question box shown during this step is answered
-    std::string text;        // Load: the contact data text; Type: the typed text
-    Separators separators;   // Load only
+    bool flag = false;      // Vendor: the mode
+    bool answerYes = true;  // what a question box shown during this step is answered
+    std::string text;       // Load: the contact data text; Type: the typed text
+    Separators separators;  // Load only
 };
 
 using Steps = std::vector<Step>;

@@ -9,9 +9,22 @@ namespace {
 constexpr std::array<const char*, 12> separatorPool{
     "|", "~", "^", "<>", "##", "\r\n", "\xC2\xA7", "\xE2\x82\xAC", "\t", ";;", "aa", ","};
 
-constexpr std::array<const char*, 16> wordPool{
-    "Main Office", "5", "05", "10", "99", "20", "0", "ab", "Springfield", "M\xC3\xBCller",
-    "\xE6\x97\xA5\xE6\x9C\xAC", "   ", "\xFF\xFE", "O'Brien", "-1", "1 Main St"};
+constexpr std::array<const char*, 16> wordPool{"Main Office",
+                                               "5",
+                                               "05",
+                                               "10",
+                                               "99",
+                                               "20",
+                                               "0",
+                                               "ab",
+                                               "Springfield",
+                                               "M\xC3\xBCller",
+                                               "\xE6\x97\xA5\xE6\x9C\xAC",
+                                               "   ",
+                                               "\xFF\xFE",
+                                               "O'Brien",
+                                               "-1",
+                                               "1 Main St"};
 
 }  // namespace
 
@@ -20,12 +33,14 @@ int StepGenerator::below(int bound) {
 }
 
 Separators StepGenerator::separators() {
-    if (chance(70)) return m_lastSeparators;
+    if (chance(70))
+        return m_lastSeparators;
     Separators s;
     s.field = separatorPool[static_cast<std::size_t>(below(separatorPool.size()))];
     s.record = separatorPool[static_cast<std::size_t>(below(separatorPool.size()))];
     s.table = separatorPool[static_cast<std::size_t>(below(separatorPool.size()))];
-    if (chance(3)) s.table.clear();
+    if (chance(3))
+        s.table.clear();
     m_lastSeparators = s;
     return s;
 }
@@ -37,40 +52,55 @@ std::string StepGenerator::payToRecord(const Separators& s, int index) {
         ids[static_cast<std::size_t>(below(chance(80) ? 1 : 4))],
         chance(95) ? "Office " + std::to_string(index) : std::string(60, 'x'),
         std::to_string(below(3) == 0 ? below(10) : 20 + below(80)),
-        "1 Main St", "", "Springfield",
+        "1 Main St",
+        "",
+        "Springfield",
         std::to_string(below(4)),
         std::to_string(below(4) + 9),
-        "12345", "", "", "", "", "",
+        "12345",
+        "",
+        "",
+        "",
+        "",
+        "",
         chance(80) ? "-1" : "0",
         chance(30) ? "-1" : "0",
         std::to_string(below(4) + 2),
-        "0", std::to_string(index + 70), "1234"};
-    if (chance(5)) fields.resize(static_cast<std::size_t>(below(20)));
-    if (chance(5)) fields.emplace_back(chance(50) ? "S" : "");
-    if (chance(2)) fields.insert(fields.end(), {"S", "x"});
+        "0",
+        std::to_string(index + 70),
+        "1234"};
+    if (chance(5))
+        fields.resize(static_cast<std::size_t>(below(20)));
+    if (chance(5))
+        fields.emplace_back(chance(50) ? "S" : "");
+    if (chance(2))
+        fields.insert(fields.end(), {"S", "x"});
     std::string record;
     for (std::size_t f = 0; f < fields.size(); ++f) {
-        if (f > 0) record += s.field;
+        if (f > 0)
+            record += s.field;
         record += fields[f];
     }
     return record;
 }
 
 std::string StepGenerator::contactData(const Separators& s) {
-    if (chance(3)) return chance(50) ? "" : "   ";
+    if (chance(3))
+        return chance(50) ? "" : "   ";
     std::string payTo;
     const int records = below(9);
     for (int i = 0; i < records; ++i) payTo += payToRecord(s, i) + s.record;
-    if (chance(5) && !payTo.empty()) payTo.resize(payTo.size() - s.record.size());
+    if (chance(5) && !payTo.empty())
+        payTo.resize(payTo.size() - s.record.size());
 
     std::string terms;
     const int termCount = below(5);
     for (int code = 2; code < 2 + termCount; ++code) {
         const std::string shown = chance(3) ? "x" : std::to_string(code);
-        terms += shown + s.field + "Net " + std::to_string(code * 10) + s.field + "days" +
-                 s.record;
+        terms += shown + s.field + "Net " + std::to_string(code * 10) + s.field + "days" + s.record;
     }
-    if (chance(3)) terms += "70000" + s.field + "Big" + s.field + "code" + s.record;
+    if (chance(3))
+        terms += "70000" + s.field + "Big" + s.field + "code" + s.record;
 
     std::string states;
     const int stateCount = below(6);
@@ -80,7 +110,8 @@ std::string StepGenerator::contactData(const Separators& s) {
                   (chance(5) ? std::string(" ") : "State " + std::to_string(code)) + s.record;
     }
     std::string text = payTo + s.table + terms + s.table + states;
-    if (chance(3)) text += s.table;
+    if (chance(3))
+        text += s.table;
     return text;
 }
 
@@ -165,13 +196,17 @@ void StepGenerator::appendFormRun(Steps& steps) {
     }
     const std::array<int, 3> required{0, 1, 3};
     for (int box : required) {
-        if (!editing || chance(30)) add(StepKind::Type, box, 0, chance(90) ? "Name" : typedText());
+        if (!editing || chance(30))
+            add(StepKind::Type, box, 0, chance(90) ? "Name" : typedText());
     }
     for (int combo = 0; combo < 3; ++combo) {
-        if (!editing || chance(30)) add(StepKind::Pick, combo, below(3));
+        if (!editing || chance(30))
+            add(StepKind::Pick, combo, below(3));
     }
-    if (!editing) add(StepKind::Type, 8, 0, std::to_string(20 + below(80)));
-    if (chance(40)) add(StepKind::ClickCheck, 1, 0);
+    if (!editing)
+        add(StepKind::Type, 8, 0, std::to_string(20 + below(80)));
+    if (chance(40))
+        add(StepKind::ClickCheck, 1, 0);
     add(StepKind::Press, 0, 0);
     if (chance(40)) {
         add(StepKind::ClickRow, 0, below(8));

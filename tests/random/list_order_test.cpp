@@ -19,7 +19,8 @@ namespace {
 std::string folded(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
     }
     return out;
 }
@@ -60,12 +61,15 @@ TEST_P(ListOrder, MatchesStableSortAfterEveryChange) {
         // Flipping the direction of the current column and re-sorting after an entry was
         // appended, removed or rewritten take shortcuts; changing the column is the full sort.
         // Each must give what a stable sort of the previous order gives.
-        if (change % 3 == 2) append();
-        if (change % 5 == 1 && list.itemCount() > 0) list.removeItem(random() % list.itemCount());
+        if (change % 3 == 2)
+            append();
+        if (change % 5 == 1 && list.itemCount() > 0)
+            list.removeItem(random() % list.itemCount());
         if (change % 7 == 3 && list.itemCount() > 0) {
             const std::size_t position = random() % list.itemCount();
             const std::size_t k = 1 + random() % 3;
-            std::string& text = columns[std::stoul(std::string(list.itemText(position)).substr(1))][k];
+            std::string& text =
+                columns[std::stoul(std::string(list.itemText(position)).substr(1))][k];
             text = c.texts[random() % c.texts.size()];
             list.setSubItem(position, k, text);
         }
@@ -87,12 +91,12 @@ TEST_P(ListOrder, MatchesStableSortAfterEveryChange) {
         }
         const auto sortKey = static_cast<std::size_t>(list.sortKey());
         const bool descending = list.sortOrder() == 1;
-        std::stable_sort(expected.begin(), expected.end(),
-                         [&](const std::string& a, const std::string& b) {
-                             const std::string x = folded(columns[std::stoul(a.substr(1))][sortKey]);
-                             const std::string y = folded(columns[std::stoul(b.substr(1))][sortKey]);
-                             return descending ? y < x : x < y;
-                         });
+        std::stable_sort(
+            expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+                const std::string x = folded(columns[std::stoul(a.substr(1))][sortKey]);
+                const std::string y = folded(columns[std::stoul(b.substr(1))][sortKey]);
+                return descending ? y < x : x < y;
+            });
         ASSERT_EQ(entryOrder(list), expected) << "change " << change;
         if (!selectedId.empty()) {
             ASSERT_TRUE(list.selectedIndex().has_value()) << "change " << change;
@@ -107,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                     OrderCase{"AllEqual", 50, {"x"}},
                     OrderCase{"CaseFolded", 200, {"a", "A", "b", "B", "ab", ""}},
                     OrderCase{"ManyTies", 2000, {"01", "02", "20", "99", "1", "b"}},
-                    OrderCase{"LongSharedPrefixes", 300,
+                    OrderCase{"LongSharedPrefixes",
+                              300,
                               {"Pay-to name 0001", "pay-to NAME 0001", "Pay-to name 00010",
                                "Pay-to name 0002", "Pay-to name 000", "Pay-to name 0001 "}}),
     test::RowName());

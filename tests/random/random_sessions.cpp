@@ -53,14 +53,15 @@ int main(int argc, char** argv) {
         xkr::session::StepGenerator generator(seed);
         const xkr::session::Steps steps = generator.sequence(options.steps);
         const xkr::session::RunResult result = xkr::session::runSteps(steps);
-        if (result.failure.empty()) continue;
-        std::cout << "seed " << seed << ": step " << result.failedStep + 1 << ": "
-                  << result.failure << "\n";
+        if (result.failure.empty())
+            continue;
+        std::cout << "seed " << seed << ": step " << result.failedStep + 1 << ": " << result.failure
+                  << "\n";
         const xkr::session::Steps shortest = xkr::session::shrink(steps, result.failure);
         const xkr::session::RunResult replay = xkr::session::runSteps(shortest);
         std::cout << "shortest failing sequence (" << shortest.size() << " steps):\n"
-                  << xkr::session::hostScript(shortest, "seed " + std::to_string(seed) + ": " +
-                                                            replay.failure);
+                  << xkr::session::hostScript(
+                         shortest, "seed " + std::to_string(seed) + ": " + replay.failure);
         return 1;
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;

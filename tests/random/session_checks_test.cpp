@@ -24,17 +24,16 @@ TEST_P(SeparatorsCutCleanly, Decides) {
 
 // A separator that can overlap itself or another ("aa", "ab" then "ba") lets a field end
 // form a separator early; if these passed, the export checks would report false faults.
-INSTANTIATE_TEST_SUITE_P(
-    Rules, SeparatorsCutCleanly,
-    testing::Values(CutCase{"Distinct", {"|", "~", "^"}, true},
-                    CutCase{"MultiCharacter", {"<>", "\r\n", "#"}, true},
-                    CutCase{"Empty", {"|", "", "^"}, false},
-                    CutCase{"Same", {"|", "|", "^"}, false},
-                    CutCase{"OneInsideAnother", {"|", "~|~", "^"}, false},
-                    CutCase{"OverlapsItself", {"aa", "~", "^"}, false},
-                    CutCase{"OverlapsAnother", {"ab", "ba", "^"}, false},
-                    CutCase{"Utf8", {"\xC2\xA7", "\xE2\x82\xAC", "^"}, true}),
-    test::RowName());
+INSTANTIATE_TEST_SUITE_P(Rules, SeparatorsCutCleanly,
+                         testing::Values(CutCase{"Distinct", {"|", "~", "^"}, true},
+                                         CutCase{"MultiCharacter", {"<>", "\r\n", "#"}, true},
+                                         CutCase{"Empty", {"|", "", "^"}, false},
+                                         CutCase{"Same", {"|", "|", "^"}, false},
+                                         CutCase{"OneInsideAnother", {"|", "~|~", "^"}, false},
+                                         CutCase{"OverlapsItself", {"aa", "~", "^"}, false},
+                                         CutCase{"OverlapsAnother", {"ab", "ba", "^"}, false},
+                                         CutCase{"Utf8", {"\xC2\xA7", "\xE2\x82\xAC", "^"}, true}),
+                         test::RowName());
 
 RowValues changedRow(const std::string& id) {
     RowValues row;
@@ -65,14 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, ExportShape,
     testing::Values(
         ShapeCase{"Sound", "000-N|Main" + kSixteenEmpty + "~7|Main" + kSixteenEmpty + "~", true},
-        ShapeCase{"NoFinalSeparator",
-                  "000-N|Main" + kSixteenEmpty + "~7|Main" + kSixteenEmpty, false},
-        ShapeCase{"NineteenFields",
-                  "000-N|Main" + kSixteenEmpty + "~7|Main|||||||||||||||||~", false},
-        ShapeCase{"UnchangedRowExported",
-                  "000-N|Main" + kSixteenEmpty + "~|" + kSixteenEmpty + "|~7|Main" +
-                      kSixteenEmpty + "~",
+        ShapeCase{"NoFinalSeparator", "000-N|Main" + kSixteenEmpty + "~7|Main" + kSixteenEmpty,
                   false},
+        ShapeCase{"NineteenFields", "000-N|Main" + kSixteenEmpty + "~7|Main|||||||||||||||||~",
+                  false},
+        ShapeCase{
+            "UnchangedRowExported",
+            "000-N|Main" + kSixteenEmpty + "~|" + kSixteenEmpty + "|~7|Main" + kSixteenEmpty + "~",
+            false},
         ShapeCase{"RowsSwapped", "7|Main" + kSixteenEmpty + "~000-N|Main" + kSixteenEmpty + "~",
                   false}),
     test::RowName());
@@ -93,16 +92,16 @@ TEST_P(ScriptEscapes, Writes) {
     EXPECT_EQ(escapeText(GetParam().input), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, ScriptEscapes,
-    testing::Values(EscapeCase{"Plain", "a|b", "a|b", "a|b"},
-                    EscapeCase{"Space", "a b", "a\\x20b", "a b"},
-                    EscapeCase{"TrailingSpace", "a ", "a\\x20", "a\\x20"},
-                    EscapeCase{"Backslash", "a\\b", "a\\\\b", "a\\\\b"},
-                    EscapeCase{"LineBreak", "\r\n", "\\x0D\\x0A", "\\x0D\\x0A"},
-                    EscapeCase{"Utf8", "\xC3\xBC", "\\xC3\\xBC", "\\xC3\\xBC"},
-                    EscapeCase{"Empty", "", "", ""}),
-    test::RowName());
+INSTANTIATE_TEST_SUITE_P(Bytes, ScriptEscapes,
+                         testing::Values(EscapeCase{"Plain", "a|b", "a|b", "a|b"},
+                                         EscapeCase{"Space", "a b", "a\\x20b", "a b"},
+                                         EscapeCase{"TrailingSpace", "a ", "a\\x20", "a\\x20"},
+                                         EscapeCase{"Backslash", "a\\b", "a\\\\b", "a\\\\b"},
+                                         EscapeCase{"LineBreak", "\r\n", "\\x0D\\x0A",
+                                                    "\\x0D\\x0A"},
+                                         EscapeCase{"Utf8", "\xC3\xBC", "\\xC3\\xBC", "\\xC3\\xBC"},
+                                         EscapeCase{"Empty", "", "", ""}),
+                         test::RowName());
 
 }  // namespace
 }  // namespace xkr::session

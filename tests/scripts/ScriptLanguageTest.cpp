@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "RowName.h"
 #include "MessageRecorder.h"
 #include "OutputText.h"
+#include "RowName.h"
 #include "ScriptHost.h"
 #include "ScriptLine.h"
 

@@ -15,7 +15,8 @@ namespace {
 
 std::vector<std::string_view> plainSplit(std::string_view text, char separator) {
     std::vector<std::string_view> pieces;
-    if (text.empty()) return pieces;
+    if (text.empty())
+        return pieces;
     std::size_t start = 0;
     for (auto at = text.find(separator); at != text.npos; at = text.find(separator, start)) {
         pieces.push_back(text.substr(start, at - start));
@@ -29,12 +30,18 @@ TEST(PaddedSplit, CutsWhereThePlainSplitCuts) {
     std::mt19937 random(11);
     for (const char separator : {'|', '\0', '\x7F', '\x80', '\xA6', '\xFF', '~'}) {
         const auto s = static_cast<unsigned char>(separator);
-        const std::vector<char> alphabet = {
-            separator, static_cast<char>(s ^ 1U), static_cast<char>(s ^ 0x80U),
-            static_cast<char>(s + 1U), static_cast<char>(s - 1U), '\0', '\xFF', 'a'};
+        const std::vector<char> alphabet = {separator,
+                                            static_cast<char>(s ^ 1U),
+                                            static_cast<char>(s ^ 0x80U),
+                                            static_cast<char>(s + 1U),
+                                            static_cast<char>(s - 1U),
+                                            '\0',
+                                            '\xFF',
+                                            'a'};
         for (std::size_t length = 0; length <= 200; ++length) {
             std::string padded(length + paddedSplitOverread, separator);
-            for (std::size_t i = 0; i < length; ++i) padded[i] = alphabet[random() % alphabet.size()];
+            for (std::size_t i = 0; i < length; ++i)
+                padded[i] = alphabet[random() % alphabet.size()];
             const std::string_view text(padded.data(), length);
             std::vector<std::string_view> got;
             splitPaddedAt(text, separator, got);

@@ -74,8 +74,9 @@ TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
         std::string record;  // empty: a row made by AddNew; else one loaded with separator "::"
     };
     for (const Start& start : {Start{"added", ""}, Start{"loaded", "L1::Loaded name::S9::::Elm"},
-                               Start{"loaded, all fields", "L2::N::S::a::b::c::d::e::f::g::h::"
-                                                           "i::j::k::l::m::n::o::p::q::r"}}) {
+                               Start{"loaded, all fields",
+                                     "L2::N::S::a::b::c::d::e::f::g::h::"
+                                     "i::j::k::l::m::n::o::p::q::r"}}) {
         std::optional<PayToTable> original;
         if (start.record.empty()) {
             original = tableWithIds({"other"});
@@ -88,7 +89,8 @@ TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
         }
         std::vector<std::optional<std::string>> expected(payToFieldCount);
         for (std::size_t p = 0; p < payToFieldCount && !start.record.empty(); ++p) {
-            if (original->hasValue(p)) expected[p] = std::string(original->value(p));
+            if (original->hasValue(p))
+                expected[p] = std::string(original->value(p));
         }
         PayToTable table = *original;
         original.reset();
