@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-declarative-dev
           fonts-dejavu-core
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev clang-format)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
