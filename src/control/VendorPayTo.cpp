@@ -121,6 +121,7 @@ void VendorPayTo::LetVendorIDNMode(std::int32_t plVendorID, bool tbMode) {
     if (tbMode) {
         m_form.cmdAdd.setEnabled(true);
     } else {
+        m_editor.DiscardPrimaryChanges();
         m_editor.SetEditMode(false, false);
         m_form.cmdAdd.setEnabled(false);
     }

@@ -21,6 +21,9 @@ void PayToEditor::FillContactList() {
     try {
         PayToTable& table = m_state.table;
         list.clearItems();
+        // The marks' positions, and the selection, went with the old entries.
+        m_state.primaryMarksBefore.clear();
+        disableCommandsWithoutSelection();
         if (table.recordCount() == 0)
             return;
         for (table.moveFirst(); !table.eof(); table.moveNext()) {

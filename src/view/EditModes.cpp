@@ -54,6 +54,7 @@ void PayToEditor::SetEditMode(bool tbEditable, bool tbNew) {
 void PayToEditor::cmdAdd_Click() {
     try {
         if (inMode("Add")) {
+            beginEntry();
             SetEditMode(true, true);
             m_form.txtContact(layout::serialBox).setEnabled(true);
             return;
@@ -71,9 +72,11 @@ void PayToEditor::cmdAdd_Click() {
 void PayToEditor::cmdEdit_Click() {
     try {
         if (inMode("Add")) {
+            beginEntry();
             SetEditMode(true, false);
             lstContacts_Click();
         } else {
+            DiscardPrimaryChanges();
             SetEditMode(false, false);
         }
     } catch (const std::exception&) {
@@ -104,6 +107,35 @@ void PayToEditor::cmdDelete_Click() {
         m_form.cmdEdit.setEnabled(false);
         m_form.cmdAdd.setEnabled(true);
     }
+    m_form.cmdDelete.setEnabled(false);
+    disableCommandsWithoutSelection();
+}
+
+void PayToEditor::beginEntry() {
+    m_state.primaryMarksBefore.clear();
+    m_state.primaryChangeMarkerBefore = m_state.primaryChangeMarker;
+}
+
+void PayToEditor::DiscardPrimaryChanges() {
+    if (inMode("Add"))
+        return;
+    ListView& list = m_form.lstContacts;
+    ListView::UpdateBatch batch(list);
+    auto& before = m_state.primaryMarksBefore;
+    for (const auto& [position, mark] : before) {
+        if (position < list.itemCount())
+            list.setSubItem(position, 15, mark);
+    }
+    before.clear();
+    m_state.primaryChangeMarker = m_state.primaryChangeMarkerBefore;
+}
+
+// Edit and Delete act on the selected entry; with none they wait for the next selection.
+// Cancel shares Edit's button and stays.
+void PayToEditor::disableCommandsWithoutSelection() {
+    if (!inMode("Add") || m_form.lstContacts.selectedIndex())
+        return;
+    m_form.cmdEdit.setEnabled(false);
     m_form.cmdDelete.setEnabled(false);
 }
 

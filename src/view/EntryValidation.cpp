@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "common/Text.h"
@@ -152,7 +153,7 @@ void PayToEditor::ChkDefault_Click() {
         const std::size_t count = list.itemCount();
         for (std::size_t i = 0; i < count; ++i) {
             if (list.column(i, 15) == "-1") {
-                list.setSubItem(i, 15, "0");
+                setPrimaryMark(i, "0");
                 break;
             }
         }
@@ -160,7 +161,18 @@ void PayToEditor::ChkDefault_Click() {
     // Edit mode with nothing selected has no entry to mark.
     const auto selected = list.selectedIndex();
     if (inMode("Update") && selected)
-        list.setSubItem(*selected, 15, checked ? "-1" : "0");
+        setPrimaryMark(*selected, checked ? "-1" : "0");
+}
+
+// Keeps the mark's first text, which an unsaved entry puts back.
+void PayToEditor::setPrimaryMark(std::size_t position, std::string_view mark) {
+    ListView& list = m_form.lstContacts;
+    auto& before = m_state.primaryMarksBefore;
+    if (std::none_of(before.begin(), before.end(),
+                     [position](const auto& kept) { return kept.first == position; })) {
+        before.emplace_back(position, list.column(position, 15));
+    }
+    list.setSubItem(position, 15, mark);
 }
 
 }  // namespace xkr

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "table/ContactDataText.h"
 #include "table/Lookup.h"
@@ -44,6 +46,12 @@ struct EditorState {
     std::int16_t newIdCounter = 0;    // numbers the temporary ids; nothing resets it
     std::string primaryChangeMarker;  // "Changed" once the user changed Primary Pay To
     bool primaryGuard = false;        // set while code itself sets Primary Pay To
+    // What an entry left unsaved must put back: the list's primary marks as they were before
+    // the Primary Pay To box changed them (list position, old text), and the marker as it was
+    // when Add or Edit was pressed. Positions hold while an entry is typed: the list can be
+    // neither sorted nor changed then, and a reload empties the record.
+    std::vector<std::pair<std::size_t, std::string>> primaryMarksBefore;
+    std::string primaryChangeMarkerBefore;
 };
 
 // The editor routines. Each keeps the failure handling its caller relies on: routines that trap
@@ -71,6 +79,9 @@ public:
     void cmdAdd_Click();
     void cmdEdit_Click();
     void cmdDelete_Click();
+    // An entry left unsaved in add or edit mode: the primary marks and the primary-change
+    // marker return to what they were when Add or Edit was pressed, so the host sees no change.
+    void DiscardPrimaryChanges();
 
     // Entry checks
     bool ValidateEntry();
@@ -84,6 +95,9 @@ public:
 
 private:
     bool inMode(std::string_view cmdAddCaption) const;
+    void beginEntry();
+    void setPrimaryMark(std::size_t position, std::string_view mark);
+    void disableCommandsWithoutSelection();
     void selectByCode(ComboBox& combo, std::string_view code);
     void setPrimaryBoxGuarded(int value);
     void refuse(const std::string& message, Control* focusTarget);

@@ -229,10 +229,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChangedDefaultTest, ::testing::Values(
     ReportRow{"NewEntrySaved", {"add", "primary", "entry", "save"}, "000-N"},
     // Checked and unchecked in add mode: the old primary lost its mark, none is left.
     ReportRow{"CheckedThenUnchecked", {"add", "primary", "primary", "entry", "save"}, ""},
-    ReportRow{"ChangedThenCancelled", {"007", "edit", "primary", "cancel"}, "007"},
+    // A cancel puts the marks and the marker back: the host hears of no change.
+    ReportRow{"ChangedThenCancelled", {"007", "edit", "primary", "cancel"}, ""},
+    ReportRow{"SavedThenChangedThenCancelled", {"add", "primary", "entry", "save", "add", "primary", "cancel"}, "000-N"},
     // Nothing resets the marker: a later load reports the new list's primary entry.
-    ReportRow{"ChangedThenReloaded", {"add", "primary", "cancel", "reload"}, "123"},
-    ReportRow{"ChangedThenReloadedWithoutPrimary", {"add", "primary", "cancel", "reloadNoPrimary"}, ""}),
+    ReportRow{"ChangedThenReloaded", {"add", "primary", "entry", "save", "reload"}, "123"},
+    ReportRow{"ChangedThenReloadedWithoutPrimary", {"add", "primary", "entry", "save", "reloadNoPrimary"}, ""}),
     RowName());
 // clang-format on
 

@@ -57,8 +57,9 @@ TEST_P(FillContactListTest, ButtonsAndBoxesAfterALoad) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Modes, FillContactListTest, ::testing::Values(
     FillRow{"ModeTrueDisablesEditAndDelete", true, false, false, true},
-    // An empty table stops the rebuild before the boxes and buttons.
-    FillRow{"ModeTrueEmptyTableLeavesThem", true, true, true, false},
+    // An empty table stops the rebuild before the boxes; Edit and Delete went with the
+    // selection.
+    FillRow{"ModeTrueEmptyTableLeavesTheBoxes", true, true, false, false},
     FillRow{"ModeFalseKeepsThemDisabled", false, false, false, true}), RowName());
 // clang-format on
 
