@@ -11,10 +11,11 @@
 #include <algorithm>
 #include <array>
 
-#include "qt/BulletMarker.h"
 #include "qt/ControlBindings.h"
 #include "qt/FocusFilter.h"
 #include "qt/ListBinding.h"
+#include "qt/MarkedFrame.h"
+#include "qt/NamedComboBox.h"
 #include "qt/Twips.h"
 #include "qt/UserInput.h"
 #include "view/UserActions.h"
@@ -95,6 +96,11 @@ void FormBinding::build() {
     m_containers.insert(QString(), &m_root);
     for (const layout::Item& item : layout::items) {
         QWidget& parent = *m_containers.value(toQString(item.parent), &m_root);
+        if (item.kind == layout::Kind::Image) {
+            // Every marker of the layout sits in a frame.
+            qobject_cast<MarkedFrame*>(&parent)->addMarker(twipsToRect(item.rect, parent));
+            continue;
+        }
         QWidget* widget = createControl(item, parent);
         widget->setObjectName(objectNameOf(item));
         widget->setGeometry(twipsToRect(item.rect, *widget));
@@ -111,7 +117,7 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
     const QString caption = toQString(item.caption);
     switch (item.kind) {
         case layout::Kind::Frame:
-            return new QGroupBox(caption, &parent);
+            return new MarkedFrame(caption, &parent);
         case layout::Kind::ListView:
             return createListView(m_form.lstContacts, &parent);
         case layout::Kind::CommandButton: {
@@ -141,7 +147,7 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return edit;
         }
         case layout::Kind::ComboBox: {
-            auto* combo = new QComboBox(&parent);
+            auto* combo = new NamedComboBox(&parent);
             bindComboBox(static_cast<ComboBox&>(*m_form.findControl(item.name)), *combo);
             return combo;
         }
@@ -151,12 +157,17 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return check;
         }
         case layout::Kind::Image:
-            return new BulletMarker(&parent);
+            break;
     }
     return new QWidget(&parent);
 }
 
 void FormBinding::describeInputs() {
+    // The frames have no caption on screen; a screen reader still names the groups it enters.
+    m_root.findChild<QWidget*>(toQString(layout::outerFrame))
+        ->setAccessibleName(QStringLiteral("Vendor contact"));
+    m_root.findChild<QWidget*>(toQString(layout::entryPanel))
+        ->setAccessibleName(QStringLiteral("Pay-to address"));
     for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
         const std::string_view caption = layout::textBoxCaption(i);
         describe(*widgetOf(m_form.txtContact(i)), labelWithCaption(m_root, caption), caption,

@@ -100,15 +100,31 @@ void applyColumnWidths(const ListView& list, QTreeView& view) {
     }
 }
 
+// The first column that shows: the current cell is what a screen reader announces, and a
+// hidden column would make it read out the entry's id.
+int firstShownColumn(const ListView& list) {
+    const auto& headers = list.columnHeaders();
+    for (std::size_t k = 0; k < headers.size(); ++k) {
+        if (headers[k].width > 0)
+            return static_cast<int>(k);
+    }
+    return 0;
+}
+
+// With its signals on, the selection model tells the view which rows to repaint and assistive
+// technology what is now selected; the view forwards only the user's clicks and keys, so this
+// raises no user operation.
 void mirrorSelection(const ListView& list, QTreeView& view) {
     QItemSelectionModel& selection = *view.selectionModel();
-    const QSignalBlocker block(&selection);
     const std::optional<std::size_t> selected = list.selectedIndex();
     if (!selected) {
         selection.clear();
         return;
     }
-    const QModelIndex index = view.model()->index(static_cast<int>(*selected), 0);
+    const QModelIndex index =
+        view.model()->index(static_cast<int>(*selected), firstShownColumn(list));
+    if (selection.currentIndex() == index && selection.isRowSelected(index.row()))
+        return;
     selection.setCurrentIndex(index,
                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
@@ -158,9 +174,12 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
     applyColumnWidths(list, *view);
     mirrorList(list, *view);
 
-    view->onKeyboardMove = [&list](int row) {
+    // Qt has moved its current cell already; the list model decides what is selected.
+    const auto selectRow = [&list, view](int row) {
         forwardUserInput([&] { list.userSelectAndClick(static_cast<std::size_t>(row)); });
+        mirrorSelection(list, *view);
     };
+    view->onKeyboardMove = selectRow;
     list.itemsChanged.connect([&list, view, model] {
         model->reload();
         // A reset forgets the section sizes, and after a sort the selected entry has moved.
@@ -169,9 +188,8 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
     });
     list.changed.connect([&list, view] { mirrorList(list, *view); });
 
-    QObject::connect(view, &QAbstractItemView::clicked, view, [&list](const QModelIndex& index) {
-        forwardUserInput([&] { list.userSelectAndClick(static_cast<std::size_t>(index.row())); });
-    });
+    QObject::connect(view, &QAbstractItemView::clicked, view,
+                     [selectRow](const QModelIndex& index) { selectRow(index.row()); });
     QObject::connect(
         view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
             forwardUserInput([&] { list.userClickHeader(static_cast<std::size_t>(section) + 1); });

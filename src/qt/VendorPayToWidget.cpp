@@ -27,6 +27,8 @@ VendorPayToWidget::VendorPayToWidget(QWidget* parent)
     standard.setPointSize(8);
     standard.setStretch(QFont::SemiCondensed);
     setFont(standard);
+    // A host may name the control itself; this is what a screen reader says otherwise.
+    setAccessibleName(QStringLiteral("Vendor pay-to addresses"));
     m_control->setMessageBox(qt::qtMessageBox(this));
     m_binding = std::make_unique<qt::FormBinding>(m_control->form(), *this);
     setMinimumSize(sizeHint());

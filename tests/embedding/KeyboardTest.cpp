@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
-#include <map>
-#include <string_view>
 
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 #include "control/VendorPayTo.h"
@@ -115,7 +113,6 @@ private Q_SLOTS:
     void tabFollowsTheLayout();
     void addEditDeleteWithKeysOnly_data();
     void addEditDeleteWithKeysOnly();
-    void inputsCarryAccessibleNames();
 };
 
 void KeyboardTest::tabFollowsTheLayout_data() {
@@ -227,39 +224,6 @@ void KeyboardTest::addEditDeleteWithKeysOnly() {
     QCOMPARE(form.messages, QStringList{"Do you want to delete the selected Address?"});
     QCOMPARE(model.lstContacts.itemCount(), std::size_t(2));
     QCOMPARE(form.exported(), QString());
-}
-
-// A screen reader announces an input by its accessible name: the caption of its label, and
-// whether validation insists on it.
-void KeyboardTest::inputsCarryAccessibleNames() {
-    // The labels beside the inputs that are no text boxes.
-    const std::map<std::string_view, std::string_view> otherCaptions{
-        {"cboContactCountry", "Country"},
-        {"cboContactState", "State"},
-        {"cboContactType", "Vendor Term"},
-        {"ChkDefault", "Primary Pay To"},
-        {"ChkActive", "Active"}};
-    HostForm form;
-    int inputs = 0;
-    for (const xkr::layout::Item& item : xkr::layout::items) {
-        if (item.kind != xkr::layout::Kind::TextBox && item.kind != xkr::layout::Kind::ComboBox &&
-            item.kind != xkr::layout::Kind::CheckBox) {
-            continue;
-        }
-        ++inputs;
-        const QString name = item.index < 0
-                                 ? QString::fromUtf8(item.name.data(), qsizetype(item.name.size()))
-                                 : QStringLiteral("txtContact_%1").arg(item.index);
-        auto* widget = form.payTo->findChild<QWidget*>(name);
-        QVERIFY2(widget != nullptr, qPrintable(name));
-        const std::string_view caption =
-            item.index >= 0 ? xkr::layout::textBoxCaption(item.index) : otherCaptions.at(item.name);
-        QCOMPARE(widget->accessibleName(),
-                 QString::fromUtf8(caption.data(), qsizetype(caption.size())));
-        QCOMPARE(widget->accessibleDescription().contains("required", Qt::CaseInsensitive),
-                 xkr::layout::isRequired(item.name, item.index));
-    }
-    QCOMPARE(inputs, 16);
 }
 
 QTEST_MAIN(KeyboardTest)

@@ -1,23 +1,26 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
 #include "GuiFixture.h"
 #include "control/VendorPayTo.h"
-#include "qt/BulletMarker.h"
 #include "qt/QtMessageBox.h"
 #include "qt/Twips.h"
 
 using xkr::test::GuiFixture;
 
 Q_DECLARE_METATYPE(QMessageBox::Icon)
+Q_DECLARE_METATYPE(QAccessible::Role)
 Q_DECLARE_METATYPE(QMessageBox::StandardButtons)
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
@@ -33,7 +36,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("pixels");
         QTest::newRow("one inch at 96 dpi") << 1440.0 << 96.0 << 96;
         QTest::newRow("list width") << 7110.0 << 96.0 << 474;
-        QTest::newRow("marker") << 180.0 << 96.0 << 12;
         // 7.5 px: truncation would give 7.
         QTest::newRow("half pixel rounds up") << 112.5 << 96.0 << 8;
         QTest::newRow("name column, fractional twips") << 3950.0 << 144.0 << 395;
@@ -81,60 +83,75 @@ private Q_SLOTS:
                  xkr::test::fetch<int>("result"));
     }
 
-    void childrenNamedAndDescribed_data() {
+    // What a screen reader walks through: every input named by its label's caption (a combo
+    // too, whose value is its current item), "Required" where validation insists on a value,
+    // and no unnamed object. The list's rows are data and are walked separately.
+    void screenReaderTree_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("className");
+        QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<QString>("accessibleName");
         QTest::addColumn<bool>("required");
-        QTest::newRow("Name") << "txtContact_0"
-                              << "QLineEdit"
-                              << "Name" << true;
-        QTest::newRow("Street2") << "txtContact_2"
-                                 << "QLineEdit"
-                                 << "Street2" << false;
-        QTest::newRow("Serial") << "txtContact_8"
-                                << "QLineEdit"
-                                << "Serial #" << true;
-        QTest::newRow("Cell") << "txtContact_10"
-                              << "QLineEdit"
-                              << "Cell" << false;
-        QTest::newRow("State") << "cboContactState"
-                               << "QComboBox"
-                               << "State" << true;
-        QTest::newRow("Vendor Term") << "cboContactType"
-                                     << "QComboBox"
-                                     << "Vendor Term" << true;
-        QTest::newRow("Primary") << "ChkDefault"
-                                 << "QCheckBox"
-                                 << "Primary Pay To" << false;
-        QTest::newRow("Active") << "ChkActive"
-                                << "QCheckBox"
-                                << "Active" << false;
-        QTest::newRow("Delete") << "cmdDelete"
-                                << "QPushButton"
-                                << "" << false;
-        QTest::newRow("list") << "lstContacts"
-                              << "QTreeView"
-                              << "Pay-to entries" << false;
-        QTest::newRow("version") << "lblVersionNumber"
-                                 << "QLabel"
-                                 << "" << false;
-        QTest::newRow("panel") << "frameContactAddress"
-                               << "QGroupBox"
-                               << "" << false;
-        QTest::newRow("last marker") << "imgBullet_6"
-                                     << "xkr::qt::BulletMarker"
-                                     << "" << false;
+        QTest::newRow("Name") << "txtContact_0" << QAccessible::EditableText << "Name" << true;
+        QTest::newRow("Street2") << "txtContact_2" << QAccessible::EditableText << "Street2"
+                                 << false;
+        QTest::newRow("Serial") << "txtContact_8" << QAccessible::EditableText << "Serial #"
+                                << true;
+        QTest::newRow("Country") << "cboContactCountry" << QAccessible::ComboBox << "Country"
+                                 << true;
+        QTest::newRow("Vendor Term")
+            << "cboContactType" << QAccessible::ComboBox << "Vendor Term" << true;
+        QTest::newRow("Primary") << "ChkDefault" << QAccessible::CheckBox << "Primary Pay To"
+                                 << false;
+        QTest::newRow("list") << "lstContacts" << QAccessible::Tree << "Pay-to entries" << false;
     }
-    void childrenNamedAndDescribed() {
+    void screenReaderTree() {
         QFETCH(QString, name);
         GuiFixture f;
-        const QWidget* child = f.find<QWidget>(name);
-        QVERIFY2(child != nullptr, qPrintable(name));
-        QVERIFY(child->inherits(qPrintable(xkr::test::fetch<QString>("className"))));
-        QCOMPARE(child->accessibleName(), xkr::test::fetch<QString>("accessibleName"));
-        QCOMPARE(child->accessibleDescription() == QStringLiteral("Required"),
+        f.load();
+        f.clickEntry(0);
+        QHash<QString, QAccessibleInterface*> byName;
+        QStringList unnamed;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            const QString objectName = node->object() ? node->object()->objectName() : QString();
+            byName.insert(objectName, node);
+            if (node->text(QAccessible::Name).isEmpty())
+                unnamed << objectName + QLatin1Char('/') + QString::number(node->role());
+            if (node->role() == QAccessible::Tree)
+                return;
+            for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(&f.widget()));
+        QCOMPARE(unnamed.join(" "), QString());
+
+        QAccessibleInterface* input = byName.value(name);
+        QVERIFY2(input != nullptr, qPrintable(name));
+        QCOMPARE(input->role(), xkr::test::fetch<QAccessible::Role>("role"));
+        QCOMPARE(input->text(QAccessible::Name), xkr::test::fetch<QString>("accessibleName"));
+        QCOMPARE(input->text(QAccessible::Description) == QStringLiteral("Required"),
                  xkr::test::fetch<bool>("required"));
+        if (input->role() == QAccessible::ComboBox) {
+            QCOMPARE(input->text(QAccessible::Value), f.find<QComboBox>(name)->currentText());
+        }
+    }
+
+    // The arrow keys move through the list: the focused cell, which a screen reader announces,
+    // is the entry's name, and the view hears of the new selection through its selection
+    // model, which is how Qt's accessibility events (and repaints) learn of it.
+    void listAnnouncesTheSelectedEntry() {
+        GuiFixture f;
+        f.load();
+        f.clickEntry(0);
+        auto* list = f.find<QTreeView>("lstContacts");
+        QSignalSpy selected(list->selectionModel(), &QItemSelectionModel::selectionChanged);
+        QSignalSpy current(list->selectionModel(), &QItemSelectionModel::currentChanged);
+        QVERIFY(list->hasFocus());
+        QTest::keyClick(list, Qt::Key_Down);
+        QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(list)->focusChild();
+        QVERIFY(focused != nullptr);
+        QCOMPARE(focused->text(QAccessible::Name), f.column(1).at(1));
+        QCOMPARE(f.text("txtContact_0"), f.column(1).at(1));
+        QCOMPARE(selected.count(), 1);
+        QVERIFY(current.count() >= 1);
     }
 
     void layoutFromTwips() {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QList>
+#include <QRect>
+
+namespace xkr::qt {
+
+// A frame that draws the required-field markers placed in it: small dark-red circles. They are
+// decoration, so they are painted rather than made widgets, which keeps them out of what a
+// screen reader walks through (the field's own description says it is required).
+class MarkedFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    static constexpr int markerDiameterPixels = 12;
+    static inline const QColor markerColour{139, 0, 0};
+
+    explicit MarkedFrame(const QString& title, QWidget* parent = nullptr);
+
+    // The marker is centred in `area`, in the frame's coordinates.
+    void addMarker(const QRect& area);
+    const QList<QRect>& markers() const { return m_markers; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QList<QRect> m_markers;
+};
+
+}  // namespace xkr::qt
