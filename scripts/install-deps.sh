@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-declarative-dev
-          fonts-dejavu-core
+          fonts-dejavu-core xvfb xauth xdotool
           clang-14 libclang-rt-14-dev clang-format)
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "qt/FocusFilter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
@@ -57,6 +58,11 @@ bool FocusFilter::mouseEvent(QObject* watched, QEvent* event) {
     QWidget* child = top->childAt(mouse->position().toPoint());
     if (child == nullptr || !m_root.isAncestorOf(child))
         return false;
+    // A check box's caption stands for the box: pressing it moves the focus there.
+    if (auto* label = qobject_cast<QLabel*>(child);
+        label && qobject_cast<QCheckBox*>(label->buddy())) {
+        child = label->buddy();
+    }
     Control* target = m_controlAt(child);
     if (target == nullptr || m_moveFocus(*target))
         return false;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 
+#include "qt/CaptionLabel.h"
 #include "qt/ControlBindings.h"
 #include "qt/FocusFilter.h"
 #include "qt/ListBinding.h"
@@ -127,7 +128,7 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return button;
         }
         case layout::Kind::Label: {
-            auto* label = new QLabel(caption, &parent);
+            auto* label = new CaptionLabel(caption, &parent);
             if (item.name == m_form.lblVersionNumber.name()) {
                 bindLabel(m_form.lblVersionNumber, *label);
             }
@@ -225,6 +226,9 @@ bool FormBinding::tabMove(bool next) {
         Control& target = *order[static_cast<std::size_t>(position)];
         if (!target.enabled())
             continue;
+        // The focus arrives by the keyboard: styles show a focus frame on combos, check boxes
+        // and buttons only then (a mouse press clears it again).
+        m_root.window()->setAttribute(Qt::WA_KeyboardFocusChange);
         forwardUserInput([&] {
             if (user::moveFocus(target) != user::Outcome::Done)
                 mirrorFocus();

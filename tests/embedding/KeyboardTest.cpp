@@ -148,6 +148,8 @@ void KeyboardTest::tabFollowsTheLayout() {
     QStringList forward = chain;
     forward << "hostAfter";
     QCOMPARE(form.walk(static_cast<int>(forward.size()), Qt::NoModifier), forward);
+    // Styles frame a focused combo, check box or button only after a keyboard focus change.
+    QVERIFY(form.window.testAttribute(Qt::WA_KeyboardFocusChange));
 
     QStringList backward(chain.rbegin(), chain.rend());
     backward << "hostBefore";

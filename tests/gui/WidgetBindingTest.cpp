@@ -187,10 +187,11 @@ private Q_SLOTS:
             QMetaObject::invokeMethod(widget, "ChangedDefault", Q_RETURN_ARG(QString, changed)));
         QCOMPARE(changed, QString());
 
-        // Making another entry primary is reported by id once the user clicked the box.
+        // Making another entry primary is reported by id once the user clicked the box, here
+        // by its caption, which stands for the box.
         f.clickEntry(0);
         f.click(f.find<QPushButton>("cmdEdit"));
-        f.click(f.find<QCheckBox>("ChkDefault"));
+        f.click(f.find<QLabel>("lblPrimaryPayTo"));
         QVERIFY(
             QMetaObject::invokeMethod(widget, "ChangedDefault", Q_RETURN_ARG(QString, changed)));
         QCOMPARE(changed, QStringLiteral("007"));
