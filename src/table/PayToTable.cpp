@@ -20,6 +20,8 @@ void PayToTable::appendField(std::string name, std::size_t widthInChars) {
         throw VendorPayToError("fields are declared before opening");
     if (m_fields.size() == maxFields)
         throw VendorPayToError("too many fields");
+    if (m_fields.empty())
+        m_fields.reserve(maxFields);  // one allocation for the declarations of every control
     m_fields.push_back({std::move(name), widthInChars});
 }
 

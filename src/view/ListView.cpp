@@ -134,6 +134,8 @@ ListView::ListView(FocusManager& focus, std::string name, double width)
 void ListView::addColumnHeader(std::string text, double width) {
     if (m_headers.size() == maxColumns)
         throw VendorPayToError(name() + ": too many columns");
+    if (m_headers.empty())
+        m_headers.reserve(maxColumns);  // one allocation for the headers of every control
     m_headers.push_back({std::move(text), width});
     notify();
 }

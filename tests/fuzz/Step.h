@@ -5,8 +5,8 @@
 
 #include "table/ContactDataText.h"
 
-// One thing a host or a user does to the control. Random sessions and the fuzzer both speak
-// in steps, so that one runner checks them and one writer turns them into a host script.
+// One thing a host or a user does to the control. The fuzz target decodes its input into steps,
+// so that one runner checks them and one writer turns them into a host script.
 namespace xkr::session {
 
 enum class StepKind {

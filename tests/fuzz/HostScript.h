@@ -2,9 +2,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "random/Step.h"
+#include "Step.h"
 
 // Writes steps as lines of the scripted host, so that a failing sequence can be replayed with
 // vendorpayto-script.
@@ -17,10 +16,8 @@ std::string escapeWord(std::string_view text);
 // editors tend to strip.
 std::string escapeText(std::string_view text);
 
-std::string focusTargetName(int target);
-
-// The script line of one step; with `questionAsked` an answer line comes first, because a
-// question box takes the answer queued before the line that shows it.
-std::string scriptLine(const Step& step, bool questionAsked);
+// The steps as a host script that replays them, ending with what a reader wants to see. The
+// steps run again to learn where a question box needs its answer queued.
+std::string hostScript(const Steps& steps, const std::string& heading);
 
 }  // namespace xkr::session

@@ -114,7 +114,14 @@ INSTANTIATE_TEST_SUITE_P(
                     OrderCase{"LongSharedPrefixes",
                               300,
                               {"Pay-to name 0001", "pay-to NAME 0001", "Pay-to name 00010",
-                               "Pay-to name 0002", "Pay-to name 000", "Pay-to name 0001 "}}),
+                               "Pay-to name 0002", "Pay-to name 000", "Pay-to name 0001 "}},
+                    // Few entries are compared whole, prefixes a word at a time: a word that
+                    // differs by one byte value must not pass for equal, or the bytes after
+                    // it, in the other order, decide.
+                    OrderCase{"WordsOneByteApart",
+                              12,
+                              {"Pay-to 1 zz", "Pay-to 2 aa", "pay-to 0 ZZ", "Pay-to 1", "Pay-to 2",
+                               "Pay-to name 0001 z", "Pay-to name 0002 a"}}),
     test::RowName());
 
 }  // namespace

@@ -1,7 +1,9 @@
-#include "random/HostScript.h"
+#include "HostScript.h"
 
 #include <array>
 #include <cstdio>
+
+#include "Session.h"
 
 namespace xkr::session {
 namespace {
@@ -36,15 +38,6 @@ std::string escape(std::string_view text, bool keepSpaces) {
     return out;
 }
 
-}  // namespace
-
-std::string escapeWord(std::string_view text) {
-    return escape(text, false);
-}
-std::string escapeText(std::string_view text) {
-    return escape(text, true);
-}
-
 std::string focusTargetName(int target) {
     if (target < 11)
         return "txtContact " + std::to_string(target);
@@ -57,6 +50,19 @@ std::string focusTargetName(int target) {
     return "lstContacts";
 }
 
+}  // namespace
+
+std::string escapeWord(std::string_view text) {
+    return escape(text, false);
+}
+std::string escapeText(std::string_view text) {
+    return escape(text, true);
+}
+
+namespace {
+
+// The script line of one step; with `questionAsked` an answer line comes first, because a
+// question box takes the answer queued before the line that shows it.
 std::string scriptLine(const Step& step, bool questionAsked) {
     std::string line = questionAsked ? (step.answerYes ? "answer yes\n" : "answer no\n") : "";
     switch (step.kind) {
@@ -92,6 +98,19 @@ std::string scriptLine(const Step& step, bool questionAsked) {
             return line + "click-header " + std::to_string(step.number);
     }
     return line;
+}
+
+}  // namespace
+
+std::string hostScript(const Steps& steps, const std::string& heading) {
+    std::string script = "# " + heading + "\n";
+    Session session;
+    for (const Step& step : steps) {
+        session.run(step);
+        script += scriptLine(step, session.questionAsked()) + "\n";
+    }
+    script += "show entries\nshow rows\nexport\n";
+    return script;
 }
 
 }  // namespace xkr::session
