@@ -12,37 +12,78 @@
 namespace xkr {
 namespace {
 
-std::vector<std::string_view> completeRecords(std::string_view table, std::string_view separator,
-                                              std::string_view tableName) {
-    std::vector<std::string_view> records = splitRecords(table, separator);
-    if (records.size() > maxRecordsPerTable) {
-        throw VendorPayToError("the " + std::string(tableName) + " table holds " +
-                               std::to_string(records.size()) +
-                               " records; a table holds at most 32767");
+// Calls visit(piece) for the pieces splitAt gives, cutting at the first maxCuts occurrences of
+// the separator at most.
+template <typename Visit>
+void forEachPiece(std::string_view text, std::string_view separator, std::size_t maxCuts,
+                  Visit&& visit) {
+    if (text.empty())
+        return;
+    // A one-character separator is searched as a character: the general search compares the
+    // rest of the separator at every hit, which dominates loading.
+    const auto next = [&](std::size_t from) {
+        return separator.size() == 1 ? text.find(separator.front(), from)
+                                     : text.find(separator, from);
+    };
+    std::size_t start = 0;
+    if (!separator.empty()) {
+        for (std::size_t cuts = 0; cuts < maxCuts; ++cuts) {
+            const std::size_t hit = next(start);
+            if (hit == std::string_view::npos)
+                break;
+            visit(text.substr(start, hit - start));
+            start = hit + separator.size();
+        }
     }
-    return records;
+    visit(text.substr(start));
 }
 
-Lookup toLookup(const std::vector<std::string_view>& records, std::string_view fieldSeparator) {
+// The complete records of a table, into `records`. The search stops at the record that passes
+// the limit, so a table of millions of records costs no more than one of 32,767; the exact count
+// is then not known.
+void completeRecords(std::string_view table, std::string_view separator, std::string_view tableName,
+                     std::vector<std::string_view>& records) {
+    // Every cut ends a record; what follows the last cut is no record, unless it holds one more
+    // separator: that is the 32,768th record.
+    splitAt(table, separator, records, maxRecordsPerTable);
+    if (records.size() > maxRecordsPerTable && !separator.empty() &&
+        records.back().find(separator) != std::string_view::npos) {
+        throw VendorPayToError("the " + std::string(tableName) +
+                               " table holds more than 32767 records; a table holds at most 32767");
+    }
+    if (!records.empty())
+        records.pop_back();
+}
+
+// One entry per record, each entry the record's fields, all of them (the lookups store fields
+// they do not use).
+Lookup toLookup(std::string_view table, std::string_view recordSeparator,
+                std::string_view fieldSeparator, std::string_view tableName) {
+    std::vector<std::string_view> records;
+    completeRecords(table, recordSeparator, tableName, records);
     Lookup lookup;
     lookup.reserve(records.size());
     for (std::string_view record : records) {
-        LookupRecord fields;
-        for (std::string_view field : splitAt(record, fieldSeparator)) fields.emplace_back(field);
-        lookup.push_back(std::move(fields));
+        std::size_t count = 0;
+        forEachPiece(record, fieldSeparator, SIZE_MAX, [&](std::string_view) { ++count; });
+        LookupRecord& fields = lookup.emplace_back();
+        fields.reserve(count);
+        forEachPiece(record, fieldSeparator, SIZE_MAX,
+                     [&](std::string_view field) { fields.emplace_back(field); });
     }
     return lookup;
 }
 
 static_assert(PayToTable::keptTextPadding >= paddedSplitOverread);
 
-// The record lies in a text the table keeps.
+// The record lies in a text the table keeps. The split stops at the 22nd field: a record of
+// millions of fields costs no more than one of 22.
 void addPayToRow(PayToTable& table, std::string_view record, std::string_view fieldSeparator,
                  std::size_t recordNumber, std::vector<std::string_view>& fields) {
     if (fieldSeparator.size() == 1) {
-        splitPaddedAt(record, fieldSeparator.front(), fields);
+        splitPaddedAt(record, fieldSeparator.front(), fields, maxPayToFields);
     } else {
-        splitAt(record, fieldSeparator, fields);
+        splitAt(record, fieldSeparator, fields, maxPayToFields);
     }
     table.addNew();
     // The fields before a failing one stay written: the load keeps what it had done.
@@ -55,9 +96,8 @@ void addPayToRow(PayToTable& table, std::string_view record, std::string_view fi
                                error.what());
     }
     if (fields.size() > maxPayToFields) {
-        throw VendorPayToError("pay-to record " + std::to_string(recordNumber) + " has " +
-                               std::to_string(fields.size()) +
-                               " fields; a record holds at most 21");
+        throw VendorPayToError("pay-to record " + std::to_string(recordNumber) +
+                               " has more than 21 fields; a record holds at most 21");
     }
 }
 
@@ -70,26 +110,10 @@ std::vector<std::string_view> splitAt(std::string_view text, std::string_view se
 }
 
 void splitAt(std::string_view text, std::string_view separator,
-             std::vector<std::string_view>& pieces) {
+             std::vector<std::string_view>& pieces, std::size_t maxCuts) {
     pieces.clear();
-    if (text.empty())
-        return;
-    if (separator.empty()) {
-        pieces.push_back(text);
-        return;
-    }
-    // A one-character separator is searched as a character: the general search compares the
-    // rest of the separator at every hit, which dominates loading.
-    const auto next = [&](std::size_t from) {
-        return separator.size() == 1 ? text.find(separator.front(), from)
-                                     : text.find(separator, from);
-    };
-    std::size_t start = 0;
-    for (auto hit = next(0); hit != std::string_view::npos; hit = next(start)) {
-        pieces.push_back(text.substr(start, hit - start));
-        start = hit + separator.size();
-    }
-    pieces.push_back(text.substr(start));
+    forEachPiece(text, separator, maxCuts,
+                 [&](std::string_view piece) { pieces.push_back(piece); });
 }
 
 std::vector<std::string_view> splitRecords(std::string_view table, std::string_view separator) {
@@ -115,23 +139,35 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
         }
         result.tableEmptied = true;
 
-        const std::vector<std::string_view> tables = splitAt(text, separators.table);
+        // The split stops at the fourth table: a text of millions of tables costs four pieces.
+        std::vector<std::string_view> tables;
+        splitAt(text, separators.table, tables, 3);
         if (tables.size() != 3) {
-            throw VendorPayToError("the text holds " + std::to_string(tables.size()) +
-                                   (tables.size() == 1 ? " table" : " tables") +
+            throw VendorPayToError("the text holds " +
+                                   (tables.size() > 3
+                                        ? std::string("more than 3 tables")
+                                        : std::to_string(tables.size()) +
+                                              (tables.size() == 1 ? " table" : " tables")) +
                                    "; it must hold exactly 3");
         }
-        // The rows read their values from one kept copy of the pay-to records.
-        const auto payTo =
-            completeRecords(table.keepText(tables[0]), separators.record, "pay-to entries");
-        std::vector<std::string_view> fields;
-        for (std::size_t i = 0; i < payTo.size(); ++i) {
-            addPayToRow(table, payTo[i], separators.field, i + 1, fields);
+        // Counted in the host's text, so that a refused table is never copied; the rows then
+        // read their values from one kept copy of the complete pay-to records, at the same
+        // offsets.
+        std::vector<std::string_view> payTo;
+        completeRecords(tables[0], separators.record, "pay-to entries", payTo);
+        if (!payTo.empty()) {
+            const char* const host = tables[0].data();
+            const std::size_t recordBytes =
+                static_cast<std::size_t>(payTo.back().data() - host) + payTo.back().size();
+            const char* const kept = table.keepText(tables[0].substr(0, recordBytes)).data();
+            std::vector<std::string_view> fields;
+            for (std::size_t i = 0; i < payTo.size(); ++i) {
+                const std::string_view record(kept + (payTo[i].data() - host), payTo[i].size());
+                addPayToRow(table, record, separators.field, i + 1, fields);
+            }
         }
-        termLookup =
-            toLookup(completeRecords(tables[1], separators.record, "term"), separators.field);
-        stateLookup =
-            toLookup(completeRecords(tables[2], separators.record, "state"), separators.field);
+        termLookup = toLookup(tables[1], separators.record, separators.field, "term");
+        stateLookup = toLookup(tables[2], separators.record, separators.field, "state");
     } catch (const std::exception& error) {
         result.stopReason = error.what();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,11 +23,14 @@ inline constexpr std::size_t maxRecordsPerTable = 32767;
 inline constexpr std::size_t maxPayToFields = 21;
 
 // Splits at every occurrence of the separator, left to right, without overlap. An empty
-// separator does not split: the text is one piece.
+// separator does not split: the text is one piece; the empty text gives no pieces.
 std::vector<std::string_view> splitAt(std::string_view text, std::string_view separator);
-// The same into a vector the caller keeps, so a loop over records allocates once.
+// The same into a vector the caller keeps, so a loop over records allocates once. Cuts at the
+// first maxCuts occurrences at most: the last piece is then the rest of the text, so a text
+// holds more than maxCuts pieces exactly when maxCuts + 1 come back. A damaged text thus costs
+// at most maxCuts + 1 pieces, never one per separator it holds.
 void splitAt(std::string_view text, std::string_view separator,
-             std::vector<std::string_view>& pieces);
+             std::vector<std::string_view>& pieces, std::size_t maxCuts = SIZE_MAX);
 
 // The complete records of a table: each record ends with the record separator; whatever follows
 // the last one is not a record. The empty text holds none.

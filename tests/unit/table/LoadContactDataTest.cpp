@@ -69,7 +69,7 @@ TEST(LoadContactData, TextWithoutExactlyThreeTablesLeavesAnEmptyTable) {
     const Separators plain{"|", "#", "@@"};
     const std::vector<std::tuple<std::string, Separators, std::string>> rows = {
         {"1|A#@@7|N|n#", plain, "2 tables"},
-        {withTables("1|A#") + "@@x#", plain, "4 tables"},
+        {withTables("1|A#") + "@@x#", plain, "more than 3 tables"},
         {"\t", plain, "1 table"},  // a tab is not blank
         {withTables("1|A#"), {"|", "#", ""}, "1 table"},
         {"1|A#xY7|N|n#xY5|0|x|S#", {"|", "#", "XY"}, "1 table"}};
@@ -114,7 +114,7 @@ TEST(LoadContactData, FieldsAreWrittenByPosition) {
         target.load(firstText);
         const LoadResult result = target.load(withTables("first#" + record + "#last#"));
         const bool stops = fieldCount > maxPayToFields;
-        EXPECT_EQ(mentions(result, "record 2 has 22 fields"), stops) << result.stopReason;
+        EXPECT_EQ(mentions(result, "record 2 has more than 21 fields"), stops) << result.stopReason;
         EXPECT_EQ(target.terms == firstTerms, stops) << fieldCount;
         Ids ids = {"first", fieldCount ? "0" : "", "last"};
         if (stops)
@@ -154,7 +154,7 @@ TEST(LoadContactData, TablesHoldAtMost32767Records) {
     EXPECT_EQ(target.terms.size(), maxRecordsPerTable);
 
     target.load(firstText);
-    EXPECT_TRUE(mentions(target.load(withTables(full + "1#")), "32768 records"));
+    EXPECT_TRUE(mentions(target.load(withTables(full + "1#")), "more than 32767 records"));
     EXPECT_EQ(target.terms, firstTerms) << "the load went on after too many pay-to records";
     target.load(firstText);
     EXPECT_TRUE(mentions(target.load(withTables("1|A#", full + "1#")), "term"));
