@@ -55,8 +55,7 @@ void completeRecords(std::string_view table, std::string_view separator, std::st
         records.pop_back();
 }
 
-// One entry per record, each entry the record's fields, all of them (the lookups store fields
-// they do not use).
+// One entry per record, each entry the record's first fields.
 Lookup toLookup(std::string_view table, std::string_view recordSeparator,
                 std::string_view fieldSeparator, std::string_view tableName) {
     std::vector<std::string_view> records;
@@ -64,12 +63,12 @@ Lookup toLookup(std::string_view table, std::string_view recordSeparator,
     Lookup lookup;
     lookup.reserve(records.size());
     for (std::string_view record : records) {
-        std::size_t count = 0;
-        forEachPiece(record, fieldSeparator, SIZE_MAX, [&](std::string_view) { ++count; });
         LookupRecord& fields = lookup.emplace_back();
-        fields.reserve(count);
-        forEachPiece(record, fieldSeparator, SIZE_MAX,
-                     [&](std::string_view field) { fields.emplace_back(field); });
+        // The search stops after the kept fields; the piece after them is the record's rest.
+        forEachPiece(record, fieldSeparator, maxLookupFields, [&](std::string_view field) {
+            if (fields.size() < maxLookupFields)
+                fields.emplace_back(field);
+        });
     }
     return lookup;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,7 +8,10 @@
 
 namespace xkr {
 
-// The term or state records of the last load: one entry per record, each the record's fields.
+// The term or state records of the last load: one entry per record, each the record's first
+// fields. The control reads four; a record keeps eight, so that a damaged record of millions of
+// fields costs no more than its text.
+inline constexpr std::size_t maxLookupFields = 8;
 using LookupRecord = std::vector<std::string>;
 using Lookup = std::vector<LookupRecord>;
 

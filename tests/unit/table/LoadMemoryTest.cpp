@@ -165,6 +165,12 @@ TEST(LoadMemory, EveryShapeWithinThreeTimesItsSizeAndAFixedPart) {
         return "1" + s.field + "A" + s.record + s.table + "3" + s.field + "N" + s.field + "t" +
                s.record + s.table + repeated(s.record, textBytes);
     };
+    // Not refused: a lookup record keeps its first fields only.
+    const Shape wideTerm = [](const Separators& s) {
+        return "1" + s.field + "A" + s.record + s.table + "3" + s.field + "N" + s.field + "t" +
+               repeated(s.field, textBytes) + s.record + s.table + "10" + s.field + "1" + s.field +
+               "CA" + s.field + "California" + s.record;
+    };
     const Shape longName = [](const Separators& s) {
         return "1" + s.field + std::string(textBytes, 'x') + s.field + "01" + s.record + lookups(s);
     };
@@ -187,6 +193,7 @@ TEST(LoadMemory, EveryShapeWithinThreeTimesItsSizeAndAFixedPart) {
         {"tables, long separators", several, tables, tooManyTables, 0, true},
         {"term records", one, termRecords, tooManyTerms, 1, true},
         {"state records", several, stateRecords, tooManyStates, 1, false},
+        {"wide term record", one, wideTerm, "", 1, false},
         {"long name", one, longName, tooLongName, 1, true},
         {"good text", one, goodText, "", goodRecords, false},
     };
