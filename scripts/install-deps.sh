@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when some are missing.
 set -euo pipefail
+# fonts-dejavu-extra has the semi-condensed face the widget asks for; without it Qt squeezes the
+# normal face and the demo no longer looks like its picture. llvm-14 brings llvm-symbolizer-14,
+# which turns the fuzzer's and sanitizers' addresses into functions, files and lines.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-declarative-dev
-          fonts-dejavu-core xvfb xauth xdotool
-          clang-14 libclang-rt-14-dev clang-format)
+          fonts-dejavu-core fonts-dejavu-extra xvfb xauth xdotool
+          clang-14 libclang-rt-14-dev llvm-14 clang-format)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
     missing+=("$package")
 done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+((${#missing[@]})) || exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Installing them needs root, and sudo is not here. Either run this command as root," >&2
+    echo "or have them installed (as root: apt-get install ${missing[*]}) and run it again." >&2
+    exit 1
+  fi
+  SUDO=sudo
 fi
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"

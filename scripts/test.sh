@@ -18,14 +18,32 @@ ctest --preset sanitize -j "$jobs"
 
 # Fuzzing: a clang build of its own, run for about a minute on a scratch copy of the seed
 # corpus, so the committed corpus stays small. A crash, sanitizer report, hang or broken rule
-# fails the command; the input that did it is left in build-fuzz/.
+# fails the command; the input that did it is left in build-fuzz/. The fuzzer's progress goes to
+# build-fuzz/fuzz.log; the log shows its final stats, or on a finding the input and the report.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_COMPILER=clang++-14 -DXKR_FUZZ=ON -DXKR_WITH_BENCHMARKS=OFF
 cmake --build build-fuzz --target fuzz_vendorpayto -j "$jobs"
-rm -rf build-fuzz/corpus-run
+rm -rf build-fuzz/corpus-run build-fuzz/crash-* build-fuzz/leak-* build-fuzz/timeout-* \
+       build-fuzz/oom-* build-fuzz/slow-unit-*
 cp -r tests/fuzz/corpus build-fuzz/corpus-run
-build-fuzz/bin/fuzz_vendorpayto -max_total_time=60 -timeout=10 -max_len=4096 \
-  -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus-run
+fuzz_log=build-fuzz/fuzz.log
+echo "Fuzzing for 60 s; progress in $fuzz_log"
+# Reports name functions, files and lines only with the symbolizer of the clang that built it.
+if ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer UBSAN_OPTIONS=print_stacktrace=1 \
+   build-fuzz/bin/fuzz_vendorpayto -max_total_time=60 -timeout=10 -max_len=4096 \
+     -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus-run >"$fuzz_log" 2>&1
+then
+  grep -E '^(Done [0-9]+ runs|stat::)' "$fuzz_log"
+  echo "Fuzzing passed; its log: $fuzz_log"
+else
+  echo "Fuzzing FAILED; its log: $fuzz_log"
+  grep -o 'Test unit written to .*' "$fuzz_log" | sed 's/^Test unit written to /Reproducer: /' || true
+  echo "Replay: build-fuzz/bin/fuzz_vendorpayto REPRODUCER"
+  # The report is everything after the fuzzer's last progress or INFO line.
+  awk '/^#[0-9]+\t[A-Z]/ || /^INFO: / { last = NR } { line[NR] = $0 }
+       END { for (i = last + 1; i <= NR; ++i) print line[i] }' "$fuzz_log" | head -n 200
+  exit 1
+fi
 
 # The installed package, as a host sees it: shared libraries installed into a temporary prefix,
 # a headless program built with pkg-config, and the example hosts built with find_package.
