@@ -1,28 +1,79 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the default build, then the sanitizer build.
+# Builds everything and runs every test: the default build, the sanitizer build, the installed
+# package, then the fuzzer. Each stage's output goes to a log in build-logs/; the console gets
+# one line a stage, the test summaries and the fuzzer's stats, or the end of a failing log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
+logs=build-logs
+mkdir -p "$logs"
+
+stage() {
+  local name=$1 log="$logs/$2" status
+  shift 2
+  echo "== $name (log: $log)"
+  # Outside a condition, so that a failing command inside a stage's function ends the stage.
+  set +e
+  (set -e; "$@") >"$log" 2>&1
+  status=$?
+  set -e
+  if ((status != 0)); then
+    echo "FAILED: $name; the end of $log:"
+    tail -n 100 "$log"
+    exit 1
+  fi
+}
+
+# CTest prints a line a test; the console gets its summary.
+test_stage() {
+  stage "$@"
+  grep -E '^[0-9]+% tests passed|^Total Test time' "$logs/$2"
+}
 
 # One format across the tree: any C++ file that clang-format would change fails the command.
-find src apps tests examples \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+find src apps tests examples \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run --Werror
 
-cmake --preset default
-cmake --build --preset default -j "$jobs"
-ctest --preset default -j "$jobs"
+stage "configure the default build" default-configure.log cmake --preset default
+stage "build it" default-build.log cmake --build --preset default -j "$jobs"
+test_stage "run its tests" default-tests.log ctest --preset default -j "$jobs"
 
-cmake --preset sanitize
-cmake --build --preset sanitize -j "$jobs"
-ctest --preset sanitize -j "$jobs"
+stage "configure the sanitizer build" sanitize-configure.log cmake --preset sanitize
+stage "build it" sanitize-build.log cmake --build --preset sanitize -j "$jobs"
+test_stage "run its tests" sanitize-tests.log ctest --preset sanitize -j "$jobs"
+
+# The installed package, as a host sees it: shared libraries installed into a temporary prefix,
+# a headless program built with pkg-config, and the example hosts built with find_package.
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+package_check() {
+  cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_SHARED_LIBS=ON \
+        -DBUILD_TESTING=OFF -DXKR_WITH_BENCHMARKS=OFF
+  cmake --build build-package -j "$jobs" --target xkr_core xkr_widgets xkr_designer
+  cmake --install build-package --prefix "$prefix"
+  pkgconfig_dir=$(dirname "$(find "$prefix" -name XKRVendorPayToCore.pc)")
+  # shellcheck disable=SC2046  # pkg-config prints several words on purpose
+  g++ -o "$prefix/core-consumer" tests/embedding/package/CoreConsumer.cpp \
+      $(PKG_CONFIG_PATH="$pkgconfig_dir" pkg-config --cflags --libs XKRVendorPayToCore)
+  LD_LIBRARY_PATH="$pkgconfig_dir/.." "$prefix/core-consumer"
+  for example in host jshost; do
+    cmake -S "examples/$example" -B "$prefix/build-$example" -G Ninja \
+          -DCMAKE_PREFIX_PATH="$prefix"
+    cmake --build "$prefix/build-$example" -j "$jobs"
+  done
+  ctest --test-dir "$prefix/build-host" --output-on-failure
+}
+test_stage "install the package and build its example hosts" package.log package_check
 
 # Fuzzing: a clang build of its own, run for about a minute on a scratch copy of the seed
 # corpus, so the committed corpus stays small. A crash, sanitizer report, hang or broken rule
 # fails the command; the input that did it is left in build-fuzz/. The fuzzer's progress goes to
 # build-fuzz/fuzz.log; the log shows its final stats, or on a finding the input and the report.
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_CXX_COMPILER=clang++-14 -DXKR_FUZZ=ON -DXKR_WITH_BENCHMARKS=OFF
-cmake --build build-fuzz --target fuzz_vendorpayto -j "$jobs"
+stage "configure the fuzz build" fuzz-configure.log \
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DXKR_FUZZ=ON -DXKR_WITH_BENCHMARKS=OFF
+stage "build the fuzz target" fuzz-build.log cmake --build build-fuzz --target fuzz_vendorpayto -j "$jobs"
 rm -rf build-fuzz/corpus-run build-fuzz/crash-* build-fuzz/leak-* build-fuzz/timeout-* \
        build-fuzz/oom-* build-fuzz/slow-unit-*
 cp -r tests/fuzz/corpus build-fuzz/corpus-run
@@ -45,22 +96,3 @@ else
   exit 1
 fi
 
-# The installed package, as a host sees it: shared libraries installed into a temporary prefix,
-# a headless program built with pkg-config, and the example hosts built with find_package.
-cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_SHARED_LIBS=ON \
-      -DBUILD_TESTING=OFF -DXKR_WITH_BENCHMARKS=OFF
-cmake --build build-package -j "$jobs" --target xkr_core xkr_widgets xkr_designer
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-cmake --install build-package --prefix "$prefix"
-pkgconfig_dir=$(dirname "$(find "$prefix" -name XKRVendorPayToCore.pc)")
-# shellcheck disable=SC2046  # pkg-config prints several words on purpose
-g++ -o "$prefix/core-consumer" tests/embedding/package/CoreConsumer.cpp \
-    $(PKG_CONFIG_PATH="$pkgconfig_dir" pkg-config --cflags --libs XKRVendorPayToCore)
-LD_LIBRARY_PATH="$pkgconfig_dir/.." "$prefix/core-consumer"
-for example in host jshost; do
-  cmake -S "examples/$example" -B "$prefix/build-$example" -G Ninja \
-        -DCMAKE_PREFIX_PATH="$prefix"
-  cmake --build "$prefix/build-$example" -j "$jobs"
-done
-ctest --test-dir "$prefix/build-host" --output-on-failure
