@@ -32,7 +32,7 @@ test_stage() {
 }
 
 # One format across the tree: any C++ file that clang-format would change fails the command.
-find src apps tests examples bench bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find src apps tests examples bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
   xargs -0 clang-format --dry-run --Werror
 
 stage "configure the default build" default-configure.log cmake --preset default
