@@ -46,42 +46,18 @@ void countedFree(void* pointer) noexcept {
     std::free(block);
 }
 
-void* allocateOrThrow(std::size_t size) {
+}  // namespace
+
+// The library's other forms of new and delete (arrays, nothrow) call these.
+void* operator new(std::size_t size) {
     if (void* pointer = countedAllocate(size))
         return pointer;
     throw std::bad_alloc();
 }
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    return allocateOrThrow(size);
-}
-void* operator new[](std::size_t size) {
-    return allocateOrThrow(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return countedAllocate(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return countedAllocate(size);
-}
 void operator delete(void* pointer) noexcept {
     countedFree(pointer);
 }
-void operator delete[](void* pointer) noexcept {
-    countedFree(pointer);
-}
 void operator delete(void* pointer, std::size_t) noexcept {
-    countedFree(pointer);
-}
-void operator delete[](void* pointer, std::size_t) noexcept {
-    countedFree(pointer);
-}
-void operator delete(void* pointer, const std::nothrow_t&) noexcept {
-    countedFree(pointer);
-}
-void operator delete[](void* pointer, const std::nothrow_t&) noexcept {
     countedFree(pointer);
 }
 
