@@ -72,9 +72,12 @@ TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
             original = tableWithIds({"other"});
             original->addNew();
         } else {
-            test::LoadTarget target;
-            target.load("other#" + start.record + "#@@@@", {"::", "#", "@@"});
-            original = target.table;
+            original.emplace();
+            appendPayToFields(*original);
+            Separators kept;
+            Lookup terms, states;
+            loadContactData("other#" + start.record + "#@@@@", {"::", "#", "@@"}, *original,
+                            kept, terms, states);
             moveTo(*original, 1);
         }
         std::vector<std::optional<std::string>> expected(payToFieldCount);

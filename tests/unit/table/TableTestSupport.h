@@ -22,11 +22,11 @@ inline void moveTo(PayToTable& table, std::size_t index) {
     for (std::size_t i = 0; i < index; ++i) table.moveNext();
 }
 
-// The value of one field in every row, in table order.
-inline Ids column(PayToTable& table, std::size_t position = fVendorPayToID) {
+// The ids of every row, in table order.
+inline Ids column(PayToTable& table) {
     Ids values;
     for (table.moveFirst(); !table.eof(); table.moveNext())
-        values.emplace_back(table.value(position));
+        values.emplace_back(table.value(fVendorPayToID));
     return values;
 }
 
@@ -38,19 +38,6 @@ inline PayToTable tableWithIds(const Ids& ids) {
     for (const std::string& id : ids) table.addNew(), table.setValue(fVendorPayToID, id);
     return table;
 }
-
-// Everything a load writes, as the control holds it. The table separator has two characters
-// on purpose.
-struct LoadTarget {
-    PayToTable table;
-    Separators kept;
-    Lookup terms, states;
-
-    LoadTarget() { appendPayToFields(table); }
-    LoadResult load(std::string_view text, const Separators& separators = {"|", "#", "@@"}) {
-        return loadContactData(text, separators, table, kept, terms, states);
-    }
-};
 
 // One table row whose expected value std::nullopt means "throws VendorPayToError".
 template <typename T, typename Run>
