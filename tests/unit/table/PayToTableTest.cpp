@@ -76,8 +76,8 @@ TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
             appendPayToFields(*original);
             Separators kept;
             Lookup terms, states;
-            loadContactData("other#" + start.record + "#@@@@", {"::", "#", "@@"}, *original,
-                            kept, terms, states);
+            loadContactData("other#" + start.record + "#@@@@", {"::", "#", "@@"}, *original, kept,
+                            terms, states);
             moveTo(*original, 1);
         }
         std::vector<std::optional<std::string>> expected(payToFieldCount);
@@ -156,6 +156,23 @@ TEST(PayToTable, TooWideWriteThrowsAndStoresNothing) {
             EXPECT_THROW(table.setValue(position, text), VendorPayToError) << text;
         }
         EXPECT_EQ(table.value(position), fits ? text : "1") << text;
+    }
+}
+
+// A table holds at most 32767 records; one more stops the load. The pay-to table and the term
+// table share the count: an off-by-one refuses the largest vendor.
+TEST(LoadContactData, TablesHoldAtMost32767Records) {
+    std::string full;
+    for (std::size_t i = 0; i < maxRecordsPerTable; ++i) full += "1|t#";
+    for (const std::string tooMany : {"", "1#"}) {
+        PayToTable table;
+        appendPayToFields(table);
+        Separators kept;
+        Lookup terms, states;
+        const LoadResult result = loadContactData(full + tooMany + "@@" + full + "@@",
+                                                  {"|", "#", "@@"}, table, kept, terms, states);
+        EXPECT_EQ(result.stopReason.find("32768 records") != std::string::npos, !tooMany.empty());
+        EXPECT_EQ(terms.size(), tooMany.empty() ? maxRecordsPerTable : 0U);
     }
 }
 
