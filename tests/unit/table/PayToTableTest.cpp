@@ -21,12 +21,8 @@ TEST(PayToTable, RefusesWhatItCannotDo) {
     using Run = std::function<void(PayToTable&)>;
     const std::vector<std::tuple<const char*, Run>> rows = {
         {"unknown name", [](PayToTable& t) { t.value("NoSuchField"); }},
-        {"name with trailing space", [](PayToTable& t) { t.setValue("City ", "x"); }},
         {"position 21", [](PayToTable& t) { t.hasValue(payToFieldCount); }},
-        {"huge position", [](PayToTable& t) { t.setValue(std::size_t(-1), "x"); }},
         {"find on unknown field", [](PayToTable& t) { t.find("NoSuchField = 'A'"); }},
-        {"declaring after open", [](PayToTable& t) { t.appendField("Late", 5); }},
-        {"opening twice", [](PayToTable& t) { t.open(); }},
         {"reading at the end", [](PayToTable& t) { t.moveNext(), t.value(0); }},
         {"writing at the end", [](PayToTable& t) { t.moveNext(), t.setValue(0, "X"); }},
         {"moving past the end", [](PayToTable& t) { t.moveNext(), t.moveNext(); }},
@@ -55,54 +51,32 @@ TEST(PayToTable, RowsLiveFromAddNewUntilClose) {
     EXPECT_EQ(table.recordCount(), 0U) << "close kept the rows";
 }
 
-// Rows keep their fields in one buffer, or read them from the loaded text until their first
-// write: rewriting one with a longer or shorter text must leave the other fields and rows as
-// they were, also in a copy of the table that outlives the table it was copied from.
+// A loaded row reads its fields from the loaded text until its first write copies them into
+// the row's own buffer: rewriting fields with longer and shorter texts must leave the others
+// as they were (the last field too), also in a copy that outlives the table it came from.
 TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
-    struct Start {
-        const char* name;
-        std::string record;  // empty: a row made by AddNew; else one loaded with separator "::"
+    std::optional<PayToTable> original(std::in_place);
+    appendPayToFields(*original);
+    Separators kept;
+    Lookup terms, states;
+    loadContactData("other#L2::N::S::a::b::c::d::e::f::g::h::i::j::k::l::m::n::o::p::q::r#@@@@",
+                    {"::", "#", "@@"}, *original, kept, terms, states);
+    moveTo(*original, 1);
+    std::vector<std::string> expected;
+    for (std::size_t p = 0; p < payToFieldCount; ++p) expected.emplace_back(original->value(p));
+    PayToTable table = *original;
+    original.reset();
+    const auto write = [&](std::size_t p, const std::string& text) {
+        table.setValue(p, text);
+        expected[p] = text;
     };
-    for (const Start& start : {Start{"added", ""}, Start{"loaded", "L1::Loaded name::S9::::Elm"},
-                               Start{"loaded, all fields",
-                                     "L2::N::S::a::b::c::d::e::f::g::h::"
-                                     "i::j::k::l::m::n::o::p::q::r"}}) {
-        std::optional<PayToTable> original;
-        if (start.record.empty()) {
-            original = tableWithIds({"other"});
-            original->addNew();
-        } else {
-            original.emplace();
-            appendPayToFields(*original);
-            Separators kept;
-            Lookup terms, states;
-            loadContactData("other#" + start.record + "#@@@@", {"::", "#", "@@"}, *original, kept,
-                            terms, states);
-            moveTo(*original, 1);
-        }
-        std::vector<std::optional<std::string>> expected(payToFieldCount);
-        for (std::size_t p = 0; p < payToFieldCount && !start.record.empty(); ++p) {
-            if (original->hasValue(p))
-                expected[p] = std::string(original->value(p));
-        }
-        PayToTable table = *original;
-        original.reset();
-        const auto write = [&](std::size_t p, const std::string& text) {
-            table.setValue(p, text);
-            expected[p] = text;
-        };
-        // Every third field from the back, so fields with no value sit between written ones.
-        for (std::size_t p = payToFieldCount; p >= 3; p -= 3) write(p - 1, std::to_string(p - 1));
-        write(fPayToName, "a much longer name than before");
-        write(fCity, "");
-        write(fVendorPayToID, "123456789012345");
-        write(fPayToName, "M\xC3\xBCller");
-        for (std::size_t p = 0; p < payToFieldCount; ++p) {
-            EXPECT_EQ(table.hasValue(p), expected[p].has_value()) << start.name << ", " << p;
-            EXPECT_EQ(table.value(p), expected[p].value_or("")) << start.name << ", " << p;
-        }
-        EXPECT_EQ(column(table).front(), "other") << start.name;
-    }
+    for (std::size_t p = payToFieldCount - 1; p >= 3; p -= 3) write(p - 1, std::to_string(p - 1));
+    write(fPayToName, "a much longer name than before");
+    write(fCity, "");
+    write(fVendorPayToID, "123456789012345");
+    write(fPayToName, "M\xC3\xBCller");
+    for (std::size_t p = 0; p < payToFieldCount; ++p) EXPECT_EQ(table.value(p), expected[p]) << p;
+    EXPECT_EQ(column(table).front(), "other");
 }
 
 TEST(PayToTable, FindReachesTheFirstExactMatchFromTheCurrentRow) {
