@@ -39,11 +39,6 @@ private Q_SLOTS:
                "failed + ' ' + (payTo.GetContactAddress() === exported && payTo.lastError() === "
                "'');"
             << "[] true true";
-        QTest::newRow("a load that stops early says so")
-            << "payTo.LetContactAddress('1|a|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|r|s|t|u|v~', "
-               "'|', '~', '^');\n"
-               "payTo.loadStatus() !== '';"
-            << "true";
     }
 
     void scriptCallsMethodsByName() {

@@ -60,12 +60,4 @@ QString GuiFixture::text(const QString& lineEditName) const {
     return find<QLineEdit>(lineEditName)->text();
 }
 
-QStringList GuiFixture::column(int k) const {
-    const QAbstractItemModel* model = find<QTreeView>(QStringLiteral("lstContacts"))->model();
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts << model->index(row, k).data().toString();
-    return texts;
-}
-
 }  // namespace xkr::test

@@ -37,7 +37,6 @@ public:
     void type(QLineEdit* edit, const QString& text);
 
     QString text(const QString& lineEditName) const;  // a text box as shown
-    QStringList column(int k) const;                  // a list column as shown, row by row
 
     RecordingMessageBox boxes;
 
