@@ -1,17 +1,14 @@
 #include "GuiFixture.h"
 
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTest>
 #include <QTreeView>
+#include <functional>
 
 namespace xkr::test {
 
 QString contactData() {
     return QStringLiteral(
-        // id|name|serial|street1|street2|city|country|state|postal|phone|fax|email|phone2|
-        // phone3|active|default|terms|exported|addressid|vendorid
         "11|Beta Supplies|05|1 Main St||Albany|1|3|12207|555-0101||b@x.example|||-1|-1|20|0|1|7;"
         "12|Alpha Freight|20|9 Bay Rd|Unit 2|Toronto|2|7|M5H|555-0102||a@x.example|||0|0|10|0|2|7;"
         "007|Gamma Parts|01|4 Elm Ave||Boston|1|4|02108|555-0103||g@x.example|||-1|0|20|0|3|7;"
@@ -20,14 +17,7 @@ QString contactData() {
 }
 
 GuiFixture::GuiFixture() : m_widget(std::make_unique<VendorPayToWidget>()) {
-    m_widget->setMessageBox([this](const std::string& text, const std::string& title, int style) {
-        boxes.push_back({text, title, style});
-        if (answers.empty())
-            return (style & 0xF) == 4 ? 6 : 1;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    });
+    m_widget->setMessageBox(std::ref(boxes));
     m_widget->show();
     m_widget->activateWindow();
     QVERIFY2(QTest::qWaitForWindowExposed(m_widget.get()), "the control's window never showed");
@@ -51,26 +41,13 @@ void GuiFixture::click(QWidget* target, QPoint at) {
 
 void GuiFixture::clickEntry(int row) {
     auto* list = find<QTreeView>(QStringLiteral("lstContacts"));
-    const QRect cell = list->visualRect(list->model()->index(row, 1));
-    click(list->viewport(), cell.center());
+    click(list->viewport(), list->visualRect(list->model()->index(row, 1)).center());
 }
 
 void GuiFixture::clickHeader(int section) {
     auto* header = find<QTreeView>(QStringLiteral("lstContacts"))->header();
     const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
     click(header->viewport(), QPoint(x, header->height() / 2));
-}
-
-void GuiFixture::pick(QComboBox* combo, int index) {
-    click(combo);
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    // Keys rather than a click in the popup: the popup ignores a release that comes within the
-    // double-click interval of its opening.
-    QTest::keyClick(view, Qt::Key_Home);
-    for (int i = 0; i < index; ++i) QTest::keyClick(view, Qt::Key_Down);
-    QTest::keyClick(view, Qt::Key_Return);
-    QTRY_VERIFY(!view->isVisible());
 }
 
 void GuiFixture::type(QLineEdit* edit, const QString& text) {
@@ -81,15 +58,6 @@ void GuiFixture::type(QLineEdit* edit, const QString& text) {
 
 QString GuiFixture::text(const QString& lineEditName) const {
     return find<QLineEdit>(lineEditName)->text();
-}
-
-QStringList GuiFixture::column(int k) const {
-    const QAbstractItemModel* model = find<QTreeView>(QStringLiteral("lstContacts"))->model();
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        texts << model->index(row, k).data().toString();
-    }
-    return texts;
 }
 
 }  // namespace xkr::test

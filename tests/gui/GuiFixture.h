@@ -1,18 +1,13 @@
 #pragma once
 
-#include <QPoint>
-#include <QString>
 #include <QStringList>
 #include <QTest>
-#include <QWidget>
-#include <deque>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include <XKRVendorPayTo/VendorPayToWidget.h>
 
-class QComboBox;
+#include "RecordingMessageBox.h"
+
 class QLineEdit;
 
 namespace xkr::test {
@@ -21,20 +16,7 @@ namespace xkr::test {
 // and Canada. Separators: "|", ";" and "#".
 QString contactData();
 
-// The current test row's value in a column, usable inside an expression (QFETCH declares).
-template <typename T>
-T fetch(const char* column) {
-    return *static_cast<T*>(QTest::qData(column, qMetaTypeId<T>()));
-}
-
-struct RecordedBox {
-    std::string text;
-    std::string title;
-    int style;
-};
-
-// A shown and exposed control whose message boxes are recorded and answered from a queue
-// (the default button once the queue is empty).
+// A shown and exposed control whose message boxes are recorded.
 class GuiFixture {
 public:
     GuiFixture();
@@ -52,15 +34,11 @@ public:
     void click(QWidget* target, QPoint at = {-1, -1});
     void clickEntry(int row);
     void clickHeader(int section);
-    void pick(QComboBox* combo, int index);
     void type(QLineEdit* edit, const QString& text);
 
-    QString text(const QString& lineEditName) const;
-    // Text of a column of the list as shown, row by row.
-    QStringList column(int k) const;
+    QString text(const QString& lineEditName) const;  // a text box as shown
 
-    std::vector<RecordedBox> boxes;
-    std::deque<int> answers;
+    RecordingMessageBox boxes;
 
 private:
     std::unique_ptr<VendorPayToWidget> m_widget;

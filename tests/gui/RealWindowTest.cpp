@@ -1,7 +1,5 @@
 // What is on screen in a real X window: the offscreen platform repaints whole windows and hides
 // a view that repaints too little, so this test reads back the screen itself.
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>

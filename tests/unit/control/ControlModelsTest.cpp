@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ControlFixture.h"
+#include "RowName.h"
 #include "common/Error.h"
 #include "view/Controls.h"
 #include "view/FocusManager.h"
@@ -25,7 +25,12 @@ TEST(ComboBoxModel, EverySetRaisesClickAndLockedRefusesTheUser) {
     combo.onClick = [&] { seen.push_back(combo.listIndex()); };
     for (int index : {1, 1, -1, -1, 0}) combo.setListIndex(index);
     EXPECT_EQ(seen, (std::vector<int>{1, 1, -1, -1, 0}));
-    EXPECT_THROW(combo.setListIndex(5), VendorPayToError);
+    // The count itself is one past the last item: a loosened bound reads past the items.
+    for (int outside : {3, 5, -2}) {
+        EXPECT_THROW(combo.setListIndex(outside), VendorPayToError) << outside;
+        EXPECT_THROW(combo.itemText(outside), VendorPayToError) << outside;
+    }
+    EXPECT_EQ(seen.size(), 5U) << "a refused index raised a click";
     combo.setLocked(true);
     EXPECT_FALSE(combo.userPick(2));
     EXPECT_EQ(combo.listIndex(), 0);

@@ -22,11 +22,11 @@ inline void moveTo(PayToTable& table, std::size_t index) {
     for (std::size_t i = 0; i < index; ++i) table.moveNext();
 }
 
-// The value of one field in every row, in table order.
-inline Ids column(PayToTable& table, std::size_t position = fVendorPayToID) {
+// The ids of every row, in table order.
+inline Ids column(PayToTable& table) {
     Ids values;
     for (table.moveFirst(); !table.eof(); table.moveNext())
-        values.emplace_back(table.value(position));
+        values.emplace_back(table.value(fVendorPayToID));
     return values;
 }
 
@@ -39,8 +39,7 @@ inline PayToTable tableWithIds(const Ids& ids) {
     return table;
 }
 
-// Everything a load writes, as the control holds it. The table separator has two characters
-// on purpose.
+// A pay-to table and lookups to load into, as the control holds them.
 struct LoadTarget {
     PayToTable table;
     Separators kept;
