@@ -10,8 +10,6 @@
 namespace xkr::script {
 namespace {
 
-constexpr std::size_t lastSubItem = 18;
-
 void showTextBox(std::ostream& out, const TextBox& box) {
     out << box.displayName() << ": " << quoted(box.text()) << " locked=" << yesNo(box.locked())
         << " enabled=" << yesNo(box.enabled()) << " back=" << colourName(box.backColour()) << '\n';
@@ -65,8 +63,8 @@ void showFields(std::ostream& out, const EditorForm& form) {
 void showEntries(std::ostream& out, const ListView& list) {
     out << "entries: " << list.itemCount() << '\n';
     for (std::size_t i = 0; i < list.itemCount(); ++i) {
-        out << "  " << escapeText(list.column(i, 0));
-        for (std::size_t k = 1; k <= lastSubItem; ++k)
+        out << "  " << escapeText(list.column(i, layout::column::id));
+        for (std::size_t k = 1; k <= layout::column::lastSubItem; ++k)
             out << " | " << escapeText(list.column(i, k));
         out << '\n';
     }

@@ -10,9 +10,9 @@ namespace xkr {
 
 EditorForm::EditorForm()
     : lstContacts(focus, "lstContacts", layout::find("lstContacts")->rect.width),
-      cmdAdd(focus, "cmdAdd", "Add"),
-      cmdEdit(focus, "cmdEdit", "Edit"),
-      cmdDelete(focus, "cmdDelete", "Delete"),
+      cmdAdd(focus, "cmdAdd", std::string(layout::caption::add)),
+      cmdEdit(focus, "cmdEdit", std::string(layout::caption::edit)),
+      cmdDelete(focus, "cmdDelete", std::string(layout::caption::remove)),
       cboContactCountry(focus, "cboContactCountry"),
       cboContactState(focus, "cboContactState"),
       cboContactType(focus, "cboContactType"),

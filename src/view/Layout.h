@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -35,15 +36,33 @@ struct Item {
 inline constexpr std::string_view outerFrame = "frameVendorContact";
 inline constexpr std::string_view entryPanel = "frameContactAddress";
 
+// The command buttons' captions. cmdAdd's caption is also the editor's mode: "Add" browse,
+// "Save" adding an entry, "Update" editing one; cmdEdit reads "Cancel" in both entry modes.
+namespace caption {
+inline constexpr std::string_view add = "Add";
+inline constexpr std::string_view save = "Save";
+inline constexpr std::string_view update = "Update";
+inline constexpr std::string_view edit = "Edit";
+inline constexpr std::string_view cancel = "Cancel";
+inline constexpr std::string_view remove = "Delete";
+}  // namespace caption
+
 // Keep tab indexes as designed: the list, the first ten inputs and the buttons take 0 to 13,
 // the inputs added later take the higher numbers.
 inline constexpr std::array<Item, 46> items{{
     {"frameVendorContact", -1, Kind::Frame, "", {30, -90, 7260, 7545}, "", 0, -1},
     {"lstContacts", -1, Kind::ListView, outerFrame, {75, 150, 7110, 2250}, "", 0, 0},
     {"frameContactAddress", -1, Kind::Frame, outerFrame, {90, 2325, 7080, 4695}, "", 0, -1},
-    {"cmdAdd", -1, Kind::CommandButton, outerFrame, {1935, 7095, 930, 360}, "Add", 0, 11},
-    {"cmdEdit", -1, Kind::CommandButton, outerFrame, {3000, 7095, 930, 360}, "Edit", 0, 12},
-    {"cmdDelete", -1, Kind::CommandButton, outerFrame, {4020, 7095, 930, 360}, "Delete", 0, 13},
+    {"cmdAdd", -1, Kind::CommandButton, outerFrame, {1935, 7095, 930, 360}, caption::add, 0, 11},
+    {"cmdEdit", -1, Kind::CommandButton, outerFrame, {3000, 7095, 930, 360}, caption::edit, 0, 12},
+    {"cmdDelete",
+     -1,
+     Kind::CommandButton,
+     outerFrame,
+     {4020, 7095, 930, 360},
+     caption::remove,
+     0,
+     13},
     {"lblVersionNumber", -1, Kind::Label, outerFrame, {105, 7170, 1830, 195}, "Version", 0, -1},
     {"lblName", -1, Kind::Label, entryPanel, {255, 210, 1335, 255}, "Name", 0, -1},
     {"txtContact", 0, Kind::TextBox, entryPanel, {1695, 210, 3075, 285}, "", 60, 1},
@@ -114,29 +133,59 @@ struct FieldMapEntry {
     PayToField field;
 };
 
+// The list's columns: 0 is an entry's own text (its id), k >= 1 its sub-item k.
+namespace column {
+inline constexpr std::size_t id = 0;
+inline constexpr std::size_t name = 1;
+inline constexpr std::size_t serial = 2;
+inline constexpr std::size_t street1 = 3;
+inline constexpr std::size_t street2 = 4;
+inline constexpr std::size_t city = 5;
+inline constexpr std::size_t country = 6;
+inline constexpr std::size_t state = 7;
+inline constexpr std::size_t postalCode = 8;
+inline constexpr std::size_t phone = 9;
+inline constexpr std::size_t fax = 10;
+inline constexpr std::size_t email = 11;
+inline constexpr std::size_t active = 12;
+inline constexpr std::size_t phone2 = 13;
+inline constexpr std::size_t cell = 14;
+inline constexpr std::size_t defaultPayTo = 15;
+inline constexpr std::size_t defaultTerms = 16;
+inline constexpr std::size_t exported = 17;
+inline constexpr std::size_t addressId = 18;
+inline constexpr std::size_t lastSubItem = addressId;
+// The column the list is sorted by after a fill and after every mode change.
+inline constexpr std::int16_t serialSortKey = static_cast<std::int16_t>(serial);
+}  // namespace column
+
+// How the list, the table and the check boxes write yes and no (Active, DefaultPayTo).
+inline constexpr std::string_view yesText = "-1";
+inline constexpr std::string_view noText = "0";
+
 // The one correspondence between panel controls, list columns and table fields, in column
 // order. The country comes before the state: showing an entry selects the country first,
 // which refills the states that the state search then reads.
 inline constexpr std::array<FieldMapEntry, 19> entryFieldMap{{
-    {0, "VendorPayToID", 0, EntryControl::None, -1, fVendorPayToID},
-    {1, "Name", 1.8, EntryControl::TextBox, 0, fPayToName},
-    {2, "Serial", 8.5, EntryControl::TextBox, 8, fPayToSerial},
-    {3, "Street1", 0, EntryControl::TextBox, 1, fStreet1},
-    {4, "Street2", 0, EntryControl::TextBox, 2, fStreet2},
-    {5, "City", 3.2, EntryControl::TextBox, 3, fCity},
-    {6, "Country", 0, EntryControl::Country, -1, fCountry},
-    {7, "State", 0, EntryControl::State, -1, fState},
-    {8, "PostalCode", 0, EntryControl::TextBox, 4, fPostalCode},
-    {9, "Phone", 0, EntryControl::TextBox, 5, fPhone},
-    {10, "FAX", 0, EntryControl::TextBox, 6, fFAX},
-    {11, "Email", 0, EntryControl::TextBox, 7, fEmail},
-    {12, "Active", 0, EntryControl::Active, -1, fActive},
-    {13, "Phone2", 0, EntryControl::TextBox, 9, fPhone2},
-    {14, "Cell", 0, EntryControl::TextBox, 10, fPhone3},
-    {15, "DefaultPayTo", 0, EntryControl::Default, -1, fDefaultPayTo},
-    {16, "DefaultTerms", 0, EntryControl::Term, -1, fDefaultTerms},
-    {17, "Exported", 0, EntryControl::None, -1, fExported},
-    {18, "AddressID", 0, EntryControl::None, -1, fAddressID},
+    {column::id, "VendorPayToID", 0, EntryControl::None, -1, fVendorPayToID},
+    {column::name, "Name", 1.8, EntryControl::TextBox, 0, fPayToName},
+    {column::serial, "Serial", 8.5, EntryControl::TextBox, 8, fPayToSerial},
+    {column::street1, "Street1", 0, EntryControl::TextBox, 1, fStreet1},
+    {column::street2, "Street2", 0, EntryControl::TextBox, 2, fStreet2},
+    {column::city, "City", 3.2, EntryControl::TextBox, 3, fCity},
+    {column::country, "Country", 0, EntryControl::Country, -1, fCountry},
+    {column::state, "State", 0, EntryControl::State, -1, fState},
+    {column::postalCode, "PostalCode", 0, EntryControl::TextBox, 4, fPostalCode},
+    {column::phone, "Phone", 0, EntryControl::TextBox, 5, fPhone},
+    {column::fax, "FAX", 0, EntryControl::TextBox, 6, fFAX},
+    {column::email, "Email", 0, EntryControl::TextBox, 7, fEmail},
+    {column::active, "Active", 0, EntryControl::Active, -1, fActive},
+    {column::phone2, "Phone2", 0, EntryControl::TextBox, 9, fPhone2},
+    {column::cell, "Cell", 0, EntryControl::TextBox, 10, fPhone3},
+    {column::defaultPayTo, "DefaultPayTo", 0, EntryControl::Default, -1, fDefaultPayTo},
+    {column::defaultTerms, "DefaultTerms", 0, EntryControl::Term, -1, fDefaultTerms},
+    {column::exported, "Exported", 0, EntryControl::None, -1, fExported},
+    {column::addressId, "AddressID", 0, EntryControl::None, -1, fAddressID},
 }};
 
 inline constexpr std::size_t textBoxCount = 11;
