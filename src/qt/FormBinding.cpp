@@ -35,29 +35,6 @@ QString objectNameOf(const layout::Item& item) {
     return name;
 }
 
-struct LabelledInput {
-    std::string_view control;
-    std::string_view label;
-};
-
-// The inputs other than the text boxes, and the label that stands beside each.
-constexpr std::array<LabelledInput, 5> labelledInputs{{
-    {"cboContactCountry", "lblCountry"},
-    {"cboContactState", "lblState"},
-    {"cboContactType", "lblVendorTerm"},
-    {"ChkDefault", "lblPrimaryPayTo"},
-    {"ChkActive", "lblActive"},
-}};
-
-QLabel* labelWithCaption(QWidget& root, std::string_view caption) {
-    for (const layout::Item& item : layout::items) {
-        if (item.kind == layout::Kind::Label && item.caption == caption) {
-            return root.findChild<QLabel*>(toQString(item.name));
-        }
-    }
-    return nullptr;
-}
-
 void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
     input.setAccessibleName(toQString(caption));
     if (required)
@@ -169,16 +146,12 @@ void FormBinding::describeInputs() {
         ->setAccessibleName(QStringLiteral("Vendor contact"));
     m_root.findChild<QWidget*>(toQString(layout::entryPanel))
         ->setAccessibleName(QStringLiteral("Pay-to address"));
-    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
-        const std::string_view caption = layout::textBoxCaption(i);
-        describe(*widgetOf(m_form.txtContact(i)), labelWithCaption(m_root, caption), caption,
-                 layout::isRequired("txtContact", i));
-    }
-    for (const LabelledInput& input : labelledInputs) {
-        const std::optional<layout::Item> label = layout::find(input.label);
-        auto* labelWidget = m_root.findChild<QLabel*>(toQString(input.label));
-        describe(*widgetOf(*m_form.findControl(input.control)), labelWidget,
-                 label ? label->caption : std::string_view(), layout::isRequired(input.control));
+    for (const layout::Item& item : layout::items) {
+        if (item.label.empty())
+            continue;
+        describe(*widgetOf(*m_form.findControl(item.name, item.index)),
+                 m_root.findChild<QLabel*>(toQString(item.label)),
+                 layout::labelCaption(item.name, item.index), item.required);
     }
 }
 

@@ -59,7 +59,7 @@ bool PayToEditor::ValidateEntry() {
         const std::string& value = f.txtContact(i).text();
         for (const std::string* separator : {&seps.field, &seps.record, &seps.table}) {
             if (!separator->empty() && value.find(*separator) != std::string::npos) {
-                refuse("Field " + std::string(layout::textBoxCaption(i)) +
+                refuse("Field " + std::string(layout::labelCaption("txtContact", i)) +
                            " contains a reserved separator.",
                        &f.txtContact(i));
                 return false;
