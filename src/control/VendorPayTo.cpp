@@ -10,7 +10,7 @@ namespace xkr {
 namespace {
 
 int defaultButton(const std::string&, const std::string&, int style) {
-    return (style & 0xF) == 4 ? msgbox::yes : msgbox::ok;
+    return (style & msgbox::buttonsMask) == msgbox::yesNoButtons ? msgbox::yes : msgbox::ok;
 }
 
 }  // namespace
