@@ -99,7 +99,11 @@ private:
     const Item& item(std::size_t position) const { return m_items[slotAt(position)]; }
     void reorder();
     bool sortBy(const SortState& sort);
+    // A list sorted one way becomes sorted the other way (view/TextSort.h).
     void reverseEqualRuns(std::size_t key);
+    std::vector<std::string_view> sortKeys(std::size_t key) const;
+    // Rearranges the entries: order[i] is the display position that moves to position i.
+    void applyOrder(const std::vector<std::size_t>& order);
     void itemsDirty();
 
     double m_width;
