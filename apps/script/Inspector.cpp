@@ -70,17 +70,16 @@ void showEntries(std::ostream& out, const ListView& list) {
     }
 }
 
-// Walks a copy, so that looking at the rows leaves the control's cursor where it was.
-void showRows(std::ostream& out, PayToTable table) {
+void showRows(std::ostream& out, const PayToTable& table) {
     if (table.state() != PayToTable::stateOpen) {
         out << "rows: closed\n";
         return;
     }
     out << "rows: " << table.recordCount() << '\n';
-    for (table.moveFirst(); !table.eof(); table.moveNext()) {
-        out << "  " << escapeText(table.value(std::size_t{0}));
+    for (std::size_t row = 0; row < table.recordCount(); ++row) {
+        out << "  " << escapeText(table.valueAt(row, 0));
         for (std::size_t p = 1; p < table.fieldCount(); ++p) {
-            out << " | " << escapeText(table.value(p));
+            out << " | " << escapeText(table.valueAt(row, p));
         }
         out << '\n';
     }

@@ -95,8 +95,8 @@ void PayToEditor::cmdDelete_Click() {
     if (!selected)
         throw VendorPayToError("no entry is selected");
     PayToTable& table = m_state.table;
-    table.moveFirst();
-    table.find("VendorPayToID = '" + std::string(list.itemText(*selected)) + "'");
+    table.moveTo(
+        table.findFirst(fVendorPayToID, list.itemText(*selected)).value_or(table.recordCount()));
     if (table.eof())
         return;
     table.deleteCurrent();

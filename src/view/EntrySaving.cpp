@@ -54,8 +54,8 @@ void PayToEditor::SaveEntry(bool tbNew) {
         entry = list.selectedIndex();
         if (!entry)
             throw VendorPayToError("no entry is selected");
-        table.moveFirst();
-        table.find("VendorPayToID = '" + std::string(list.itemText(*entry)) + "'");
+        table.moveTo(
+            table.findFirst(fVendorPayToID, list.itemText(*entry)).value_or(table.recordCount()));
         if (table.eof())
             return;
     }

@@ -58,8 +58,7 @@ TEST(ContactDataRoundTrip, ExportThenLoadGivesTheSameRecords) {
 
     // The editor marks the short record as changed. A marker of one space counts, an empty one
     // does not; the marker itself is never exported.
-    target.table.moveFirst();
-    target.table.find("VendorPayToID = 'H3'");
+    target.table.moveTo(*target.table.findFirst(fVendorPayToID, "H3"));
     target.table.setValue(fIsUpdated, "S");
     const std::string exported =
         exportChangedRows(target.table, target.kept.field, target.kept.record);

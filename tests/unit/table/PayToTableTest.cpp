@@ -27,14 +27,14 @@ TEST(PayToTable, RefusesWhatItCannotDo) {
         {"eof", true, [](PayToTable& t) { t.eof(); }},
         {"addNew", true, [](PayToTable& t) { t.addNew(); }},
         {"deleteAllRows", true, [](PayToTable& t) { t.deleteAllRows(); }},
-        {"find", true, [](PayToTable& t) { t.find("VendorPayToID = 'A'"); }},
+        {"findFirst", true, [](PayToTable& t) { t.findFirst(0, "A"); }},
         {"close", true, [](PayToTable& t) { t.close(); }},
         {"export", true, [](PayToTable& t) { exportChangedRows(t, "|", "#"); }},
         {"unknown name", false, [](PayToTable& t) { t.value("NoSuchField"); }},
         {"name with trailing space", false, [](PayToTable& t) { t.setValue("City ", "x"); }},
         {"position 21", false, [](PayToTable& t) { t.hasValue(payToFieldCount); }},
         {"huge position", false, [](PayToTable& t) { t.setValue(std::size_t(-1), "x"); }},
-        {"find on unknown field", false, [](PayToTable& t) { t.find("NoSuchField = 'A'"); }},
+        {"find on unknown field", false, [](PayToTable& t) { t.findFirst(payToFieldCount, "A"); }},
         {"declaring after open", false, [](PayToTable& t) { t.appendField("Late", 5); }},
         {"opening twice", false, [](PayToTable& t) { t.open(); }},
         {"reading at the end", false, [](PayToTable& t) { t.moveNext(), t.value(0); }},
@@ -112,25 +112,17 @@ TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
     }
 }
 
-TEST(PayToTable, FindReachesTheFirstExactMatchFromTheCurrentRow) {
+TEST(PayToTable, FindFirstReachesTheFirstExactMatch) {
     const Ids ids = {"X", "XY", "x", "O'Brien", " A B ", "a = 'b", "X"};
     const std::size_t end = ids.size();
-    // Callers move first before finding, but the table's own contract is the current row.
-    const std::vector<std::tuple<const char*, std::size_t, std::string, std::size_t>> rows = {
-        {"first of two", 0, "X", 0},        {"exact, not a prefix", 0, "XY", 1},
-        {"case-sensitive", 0, "x", 2},      {"quote in the id", 0, "O'Brien", 3},
-        {"spaces kept", 0, " A B ", 4},     {"not trimmed", 0, "A B", end},
-        {"criterion text", 0, "a = 'b", 5}, {"empty id", 0, "", end},
-        {"from the cursor", 1, "X", 6}};
-    for (const auto& [name, from, id, expected] : rows) {
-        PayToTable table = tableWithIds(ids);
-        for (std::size_t i = 0; i < end; ++i)
-            moveTo(table, i), table.setValue(1, std::to_string(i));
-        moveTo(table, from);
-        table.find("VendorPayToID = '" + id + "'");
-        EXPECT_EQ(table.eof() ? std::to_string(end) : table.value(1), std::to_string(expected))
-            << name;
-    }
+    const std::vector<std::tuple<const char*, std::string, std::size_t>> rows = {
+        {"first of two", "X", 0},        {"exact, not a prefix", "XY", 1},
+        {"case-sensitive", "x", 2},      {"quote in the id", "O'Brien", 3},
+        {"spaces kept", " A B ", 4},     {"not trimmed", "A B", end},
+        {"criterion text", "a = 'b", 5}, {"empty id", "", end}};
+    const PayToTable table = tableWithIds(ids);
+    for (const auto& [name, id, expected] : rows)
+        EXPECT_EQ(table.findFirst(0, id).value_or(end), expected) << name;
 }
 
 TEST(PayToTable, MoveNextAfterDeleteReachesTheRowThatFollowed) {
