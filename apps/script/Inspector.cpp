@@ -93,12 +93,12 @@ void showHeaders(std::ostream& out, const ListView& list) {
     }
 }
 
+}  // namespace
+
 void showFocus(std::ostream& out, const EditorForm& form) {
     const Control* focused = form.focus.focused();
     out << "focus: " << (focused != nullptr ? focused->displayName() : "none") << '\n';
 }
-
-}  // namespace
 
 void runShow(LineArgs& args, VendorPayTo& control, std::ostream& out) {
     EditorForm& form = control.form();

@@ -10,6 +10,7 @@
 
 #include "common/Text.h"
 #include "qt/UserInput.h"
+#include "view/UserActions.h"
 
 namespace xkr::qt {
 namespace {
@@ -87,7 +88,7 @@ void bindTextBox(TextBox& box, QLineEdit& edit) {
     box.changed.connect([&box, &edit] { mirrorTextBox(box, edit); });
     QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&box, &edit](const QString& text) {
         forwardUserInput([&] {
-            if (!box.userReplaceText(text.toStdString()))
+            if (user::type(box, text.toStdString()) != user::Outcome::Done)
                 mirrorTextBox(box, edit);
         });
     });
@@ -97,7 +98,7 @@ void bindComboBox(ComboBox& combo, QComboBox& widget) {
     mirrorComboBox(combo, widget);
     combo.changed.connect([&combo, &widget] { mirrorComboBox(combo, widget); });
     QObject::connect(&widget, &QComboBox::activated, &widget, [&combo, &widget](int index) {
-        forwardUserInput([&] { combo.userPick(index); });
+        forwardUserInput([&] { user::pick(combo, index); });
         // A locked combo refuses the pick; Qt has already moved its own selection.
         mirrorComboBox(combo, widget);
     });
@@ -112,7 +113,7 @@ void bindCheckBox(CheckBox& box, QCheckBox& widget) {
     mirror();
     box.changed.connect(mirror);
     QObject::connect(&widget, &QCheckBox::clicked, &widget, [&box, mirror] {
-        forwardUserInput([&] { box.userClick(); });
+        forwardUserInput([&] { user::click(box); });
         // Qt toggled its own state already; the model may have refused or changed it back.
         mirror();
     });
@@ -129,7 +130,7 @@ void bindCommandButton(CommandButton& button, QPushButton& widget) {
     // which is what lets Enter through, only inside dialogs.
     widget.setAutoDefault(true);
     QObject::connect(&widget, &QPushButton::clicked, &widget,
-                     [&button] { forwardUserInput([&] { button.userClick(); }); });
+                     [&button] { forwardUserInput([&] { user::press(button); }); });
 }
 
 void bindLabel(Label& label, QLabel& widget) {

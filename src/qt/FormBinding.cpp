@@ -189,26 +189,19 @@ QWidget* FormBinding::widgetOf(const Control& control) const {
 }
 
 bool FormBinding::tabMove(bool next) {
-    const std::vector<Control*> order = m_form.tabOrder();
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    const auto current = std::find(order.begin(), order.end(), m_form.focus.focused());
-    std::ptrdiff_t position =
-        current == order.end() ? (next ? -1 : count) : current - order.begin();
-    const std::ptrdiff_t step = next ? 1 : -1;
-    for (position += step; position >= 0 && position < count; position += step) {
-        Control& target = *order[static_cast<std::size_t>(position)];
-        if (!target.enabled())
-            continue;
-        // The focus arrives by the keyboard: styles show a focus frame on combos, check boxes
-        // and buttons only then (a mouse press clears it again).
-        m_root.window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        forwardUserInput([&] {
-            if (user::moveFocus(target) != user::Outcome::Done)
-                mirrorFocus();
-        });
-        return true;
-    }
-    return false;
+    // Past an end of the order the focus leaves the form: Qt moves it on to the host's widgets
+    // instead of around.
+    const EditorForm::TabStop stop = m_form.nextTabStop(next);
+    if (stop.control == nullptr || stop.wrapped)
+        return false;
+    // The focus arrives by the keyboard: styles show a focus frame on combos, check boxes and
+    // buttons only then (a mouse press clears it again).
+    m_root.window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    forwardUserInput([&] {
+        if (user::tab(m_form, next) != user::Outcome::Done)
+            mirrorFocus();
+    });
+    return true;
 }
 
 }  // namespace xkr::qt

@@ -23,8 +23,8 @@ public:
     Control* controlAt(QWidget* widget) const;
     QWidget* widgetOf(const Control& control) const;
 
-    // Tab and Shift+Tab: the user's focus move to the next enabled control in tab order.
-    // Returns false at the end of the order, where the focus may leave the form.
+    // Tab and Shift+Tab: user::tab. Returns false at an end of the tab order, where the focus
+    // leaves the form instead of wrapping around.
     bool tabMove(bool next);
 
 private:

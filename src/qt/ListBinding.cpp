@@ -12,6 +12,7 @@
 #include "qt/ControlBindings.h"
 #include "qt/Twips.h"
 #include "qt/UserInput.h"
+#include "view/UserActions.h"
 
 namespace xkr::qt {
 namespace {
@@ -176,7 +177,7 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
 
     // Qt has moved its current cell already; the list model decides what is selected.
     const auto selectRow = [&list, view](int row) {
-        forwardUserInput([&] { list.userSelectAndClick(static_cast<std::size_t>(row)); });
+        forwardUserInput([&] { user::clickEntry(list, static_cast<std::size_t>(row)); });
         mirrorSelection(list, *view);
     };
     view->onKeyboardMove = selectRow;
@@ -192,7 +193,8 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
                      [selectRow](const QModelIndex& index) { selectRow(index.row()); });
     QObject::connect(
         view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
-            forwardUserInput([&] { list.userClickHeader(static_cast<std::size_t>(section) + 1); });
+            forwardUserInput(
+                [&] { user::clickHeader(list, static_cast<std::size_t>(section) + 1); });
             // The header flips its own indicator on a click; the list model decides.
             mirrorList(list, *view);
         });

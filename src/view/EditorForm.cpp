@@ -79,4 +79,25 @@ std::vector<Control*> EditorForm::tabOrder() {
     return order;
 }
 
+EditorForm::TabStop EditorForm::nextTabStop(bool forward) {
+    const std::vector<Control*> order = tabOrder();
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto current = std::find(order.begin(), order.end(), focus.focused());
+    std::ptrdiff_t position =
+        current == order.end() ? (forward ? -1 : count) : current - order.begin();
+    const std::ptrdiff_t step = forward ? 1 : -1;
+    bool wrapped = false;
+    for (std::ptrdiff_t visited = 0; visited < count; ++visited) {
+        position += step;
+        if (position < 0 || position >= count) {
+            position = forward ? 0 : count - 1;
+            wrapped = true;
+        }
+        Control* control = order[static_cast<std::size_t>(position)];
+        if (control->enabled())
+            return {control, wrapped};
+    }
+    return {nullptr, wrapped};
+}
+
 }  // namespace xkr

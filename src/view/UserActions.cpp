@@ -15,6 +15,13 @@ Outcome moveFocus(Control& target) {
     return Outcome::Cancelled;
 }
 
+Outcome tab(EditorForm& form, bool forward) {
+    const EditorForm::TabStop stop = form.nextTabStop(forward);
+    if (stop.control == nullptr)
+        return Outcome::NoTarget;
+    return moveFocus(*stop.control);
+}
+
 Outcome press(CommandButton& button) {
     const Outcome focus = moveFocus(button);
     if (focus != Outcome::Done)
