@@ -49,37 +49,39 @@ FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root
     build();
     describeInputs();
     setTabOrder();
-    m_form.focus.changed.connect([this] { mirrorFocus(); });
+    m_modelConnections.push_back(m_form.focus.changed.connect([this] { mirrorFocus(); }));
     // Qt moves the focus on its own too (window activation, leaving a dialog, Tab into the form
     // from the host): the model hears of it as a user's move, and may refuse it.
-    QObject::connect(qApp, &QApplication::focusChanged, &m_root, [this](QWidget*, QWidget* now) {
-        Control* target = controlAt(now);
-        if (target == nullptr || m_form.focus.focused() == target)
-            return;
-        forwardUserInput([&] {
-            if (user::moveFocus(*target) != user::Outcome::Done)
-                mirrorFocus();
-        });
-    });
-    new FocusFilter(
-        m_root, [this](QWidget* widget) { return controlAt(widget); },
+    m_focusChanged = QObject::connect(qApp, &QApplication::focusChanged, &m_root,
+                                      [this](QWidget*, QWidget* now) {
+                                          Control* target = controlAt(now);
+                                          if (target == nullptr || m_form.focus.focused() == target)
+                                              return;
+                                          forwardUserInput([&] {
+                                              if (user::moveFocus(*target) != user::Outcome::Done)
+                                                  mirrorFocus();
+                                          });
+                                      });
+    m_focusFilter = std::make_unique<FocusFilter::Registration>(FocusFilter::Form{
+        &m_root, [this](QWidget* widget) { return controlAt(widget); },
         [](Control& target) {
             bool moved = false;
             forwardUserInput([&] { moved = user::moveFocus(target) == user::Outcome::Done; });
             return moved;
-        });
+        }});
+}
+
+FormBinding::~FormBinding() {
+    QObject::disconnect(m_focusChanged);
 }
 
 void FormBinding::build() {
     m_containers.insert(QString(), &m_root);
     for (const layout::Item& item : layout::items) {
         QWidget& parent = *m_containers.value(toQString(item.parent), &m_root);
-        if (item.kind == layout::Kind::Image) {
-            // Every marker of the layout sits in a frame.
-            qobject_cast<MarkedFrame*>(&parent)->addMarker(twipsToRect(item.rect, parent));
-            continue;
-        }
         QWidget* widget = createControl(item, parent);
+        if (widget == nullptr)
+            continue;
         widget->setObjectName(objectNameOf(item));
         widget->setGeometry(twipsToRect(item.rect, *widget));
         if (item.kind == layout::Kind::Frame)
@@ -97,17 +99,17 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
         case layout::Kind::Frame:
             return new MarkedFrame(caption, &parent);
         case layout::Kind::ListView:
-            return createListView(m_form.lstContacts, &parent);
+            return createListView(m_form.lstContacts, &parent, m_modelConnections);
         case layout::Kind::CommandButton: {
             auto* button = new QPushButton(caption, &parent);
-            button->setAutoDefault(false);
-            bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)), *button);
+            m_modelConnections.push_back(bindCommandButton(
+                static_cast<CommandButton&>(*m_form.findControl(item.name)), *button));
             return button;
         }
         case layout::Kind::Label: {
             auto* label = new CaptionLabel(caption, &parent);
             if (item.name == m_form.lblVersionNumber.name()) {
-                bindLabel(m_form.lblVersionNumber, *label);
+                m_modelConnections.push_back(bindLabel(m_form.lblVersionNumber, *label));
             }
             return label;
         }
@@ -121,23 +123,27 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
                 palette.setColor(QPalette::Text, QColor::fromRgb(layout::serialFont.rgb));
                 edit->setPalette(palette);
             }
-            bindTextBox(m_form.txtContact(item.index), *edit);
+            m_modelConnections.push_back(bindTextBox(m_form.txtContact(item.index), *edit));
             return edit;
         }
         case layout::Kind::ComboBox: {
             auto* combo = new NamedComboBox(&parent);
-            bindComboBox(static_cast<ComboBox&>(*m_form.findControl(item.name)), *combo);
+            m_modelConnections.push_back(
+                bindComboBox(static_cast<ComboBox&>(*m_form.findControl(item.name)), *combo));
             return combo;
         }
         case layout::Kind::CheckBox: {
             auto* check = new QCheckBox(&parent);
-            bindCheckBox(static_cast<CheckBox&>(*m_form.findControl(item.name)), *check);
+            m_modelConnections.push_back(
+                bindCheckBox(static_cast<CheckBox&>(*m_form.findControl(item.name)), *check));
             return check;
         }
         case layout::Kind::Image:
-            break;
+            // A marker is painted by its frame; every marker of the layout sits in one.
+            qobject_cast<MarkedFrame*>(&parent)->addMarker(twipsToRect(item.rect, parent));
+            return nullptr;
     }
-    return new QWidget(&parent);
+    return nullptr;
 }
 
 void FormBinding::describeInputs() {

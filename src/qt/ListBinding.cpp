@@ -153,7 +153,8 @@ QString visibleColumns(const ListView& list) {
 
 }  // namespace
 
-QTreeView* createListView(ListView& list, QWidget* parent) {
+QTreeView* createListView(ListView& list, QWidget* parent,
+                          std::vector<Signal::Connection>& connections) {
     auto* view = new ContactTreeView(parent);
     auto* model = new ContactListModel(list, view);
     view->setModel(model);
@@ -181,13 +182,13 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
         mirrorSelection(list, *view);
     };
     view->onKeyboardMove = selectRow;
-    list.itemsChanged.connect([&list, view, model] {
+    connections.push_back(list.itemsChanged.connect([&list, view, model] {
         model->reload();
         // A reset forgets the section sizes, and after a sort the selected entry has moved.
         applyColumnWidths(list, *view);
         mirrorSelection(list, *view);
-    });
-    list.changed.connect([&list, view] { mirrorList(list, *view); });
+    }));
+    connections.push_back(list.changed.connect([&list, view] { mirrorList(list, *view); }));
 
     QObject::connect(view, &QAbstractItemView::clicked, view,
                      [selectRow](const QModelIndex& index) { selectRow(index.row()); });
