@@ -15,7 +15,7 @@ class QWidget;
 namespace xkr::qt {
 
 // The colour a control model names: system colours from the application palette, anything else
-// as the platform's 0x00BBGGRR value.
+// as a 0x00BBGGRR value (red in the lowest byte).
 QColor toQColor(Colour colour);
 void setBackground(QWidget& widget, Colour colour);
 

@@ -120,14 +120,15 @@ inline constexpr std::array<Item, 46> items{{
 }};
 // clang-format on
 
-// The Serial box's own font; every other control uses the standard font.
+// The Serial box's own font; every other control uses the form's standard font. "Sans Serif"
+// names no particular face: it stands for the system's standard sans-serif font.
 struct FontSpec {
     std::string_view family;
     int pointSize;
     bool bold;
     unsigned rgb;
 };
-inline constexpr FontSpec serialFont{"MS Sans Serif", 12, true, 0xFF0000};
+inline constexpr FontSpec serialFont{"Sans Serif", 12, true, 0xFF0000};
 
 // What an entry panel control shows of an entry.
 enum class EntryControl { None, TextBox, Country, State, Term, Active, Default };

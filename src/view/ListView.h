@@ -49,8 +49,7 @@ public:
     void setSortKey(std::int16_t key);
     void setSortOrder(std::int32_t order);
 
-    // The availability flag (the container's Enabled): False keeps the list out of the user's
-    // reach and takes the focus from it.
+    // Whether the user can reach the list: false also takes the focus from it.
     bool available() const { return enabled(); }
     void setAvailable(bool available) { setEnabled(available); }
     bool hideSelection() const { return m_hideSelection; }

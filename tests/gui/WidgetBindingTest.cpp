@@ -160,6 +160,7 @@ private Q_SLOTS:
         const QRect expected = xkr::qt::twipsToRect({4275, 4200, 480, 360}, *serial);
         QCOMPARE(serial->geometry(), expected);
         QVERIFY(serial->font().bold());
+        QCOMPARE(serial->font().pointSize(), 12);
         QCOMPARE(serial->palette().color(QPalette::Text), QColor(255, 0, 0));
         QCOMPARE(f.find<QLabel>("lblVersionNumber")->text(),
                  QStringLiteral("Version number: 2.0.2"));
