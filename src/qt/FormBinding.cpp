@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-#include <algorithm>
-#include <array>
 
 #include "qt/CaptionLabel.h"
 #include "qt/ControlBindings.h"

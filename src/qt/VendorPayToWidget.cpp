@@ -1,6 +1,5 @@
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 
-#include <QApplication>
 #include <QObjectList>
 #include <exception>
 
