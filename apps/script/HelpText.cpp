@@ -26,6 +26,8 @@ User actions (the focus moves first; validation may keep it)
   focus CONTROL             CONTROL: txtContact N, cboContactCountry, cboContactState,
                             cboContactType, ChkActive, ChkDefault, cmdAdd, cmdEdit,
                             cmdDelete, lstContacts
+  tab | backtab             Tab / Shift+Tab: the focus moves to the next / previous enabled
+                            control in tab order, wrapping around; prints focus: CONTROL
   press BUTTON              cmdAdd, cmdEdit or cmdDelete
   type N TEXT               replaces the text of txtContact N
   pick COMBO TEXT           selects the first item whose text is TEXT

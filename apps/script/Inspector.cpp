@@ -10,8 +10,6 @@
 namespace xkr::script {
 namespace {
 
-constexpr std::size_t lastSubItem = 18;
-
 void showTextBox(std::ostream& out, const TextBox& box) {
     out << box.displayName() << ": " << quoted(box.text()) << " locked=" << yesNo(box.locked())
         << " enabled=" << yesNo(box.enabled()) << " back=" << colourName(box.backColour()) << '\n';
@@ -65,24 +63,23 @@ void showFields(std::ostream& out, const EditorForm& form) {
 void showEntries(std::ostream& out, const ListView& list) {
     out << "entries: " << list.itemCount() << '\n';
     for (std::size_t i = 0; i < list.itemCount(); ++i) {
-        out << "  " << escapeText(list.column(i, 0));
-        for (std::size_t k = 1; k <= lastSubItem; ++k)
+        out << "  " << escapeText(list.column(i, layout::column::id));
+        for (std::size_t k = 1; k <= layout::column::lastSubItem; ++k)
             out << " | " << escapeText(list.column(i, k));
         out << '\n';
     }
 }
 
-// Walks a copy, so that looking at the rows leaves the control's cursor where it was.
-void showRows(std::ostream& out, PayToTable table) {
+void showRows(std::ostream& out, const PayToTable& table) {
     if (table.state() != PayToTable::stateOpen) {
         out << "rows: closed\n";
         return;
     }
     out << "rows: " << table.recordCount() << '\n';
-    for (table.moveFirst(); !table.eof(); table.moveNext()) {
-        out << "  " << escapeText(table.value(std::size_t{0}));
+    for (std::size_t row = 0; row < table.recordCount(); ++row) {
+        out << "  " << escapeText(table.valueAt(row, 0));
         for (std::size_t p = 1; p < table.fieldCount(); ++p) {
-            out << " | " << escapeText(table.value(p));
+            out << " | " << escapeText(table.valueAt(row, p));
         }
         out << '\n';
     }
@@ -96,12 +93,12 @@ void showHeaders(std::ostream& out, const ListView& list) {
     }
 }
 
+}  // namespace
+
 void showFocus(std::ostream& out, const EditorForm& form) {
     const Control* focused = form.focus.focused();
     out << "focus: " << (focused != nullptr ? focused->displayName() : "none") << '\n';
 }
-
-}  // namespace
 
 void runShow(LineArgs& args, VendorPayTo& control, std::ostream& out) {
     EditorForm& form = control.form();

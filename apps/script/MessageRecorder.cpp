@@ -1,24 +1,16 @@
 #include "MessageRecorder.h"
 
 #include "OutputText.h"
-#include "view/PayToEditor.h"
+#include "view/MessageBox.h"
 
 namespace xkr::script {
-namespace {
-
-constexpr int buttonsMask = 0xF;
-constexpr int yesNoButtons = 4;
-constexpr int secondButtonDefault = 0x100;
-
-}  // namespace
-
 int MessageRecorder::show(const std::string& text, const std::string& title, int style) {
     const std::string shown = escapeText(title) + ": " + escapeText(text);
-    if ((style & buttonsMask) != yesNoButtons) {
+    if ((style & msgbox::buttonsMask) != msgbox::yesNoButtons) {
         m_out << "message(" << style << "): " << shown << '\n';
         return msgbox::ok;
     }
-    bool yes = (style & secondButtonDefault) == 0;
+    bool yes = (style & msgbox::secondButtonDefault) == 0;
     if (!m_answers.empty()) {
         yes = m_answers.front();
         m_answers.pop_front();

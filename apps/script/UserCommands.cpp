@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ControlArgs.h"
+#include "Inspector.h"
 #include "OutputText.h"
 #include "view/UserActions.h"
 
@@ -32,6 +33,20 @@ void focus(EditorForm& form, LineArgs& args, std::ostream& out) {
     Control& target = controlArg(form, args);
     args.end();
     report(out, user::moveFocus(target), target, {});
+}
+
+void tabKey(EditorForm& form, LineArgs& args, std::ostream& out, bool forward) {
+    args.end();
+    user::tab(form, forward);
+    showFocus(out, form);
+}
+
+void tab(EditorForm& form, LineArgs& args, std::ostream& out) {
+    tabKey(form, args, out, true);
+}
+
+void backtab(EditorForm& form, LineArgs& args, std::ostream& out) {
+    tabKey(form, args, out, false);
 }
 
 void press(EditorForm& form, LineArgs& args, std::ostream& out) {
@@ -146,8 +161,10 @@ struct UserCommand {
     void (*run)(EditorForm&, LineArgs&, std::ostream&);
 };
 
-constexpr std::array<UserCommand, 10> userCommands{{
+constexpr std::array<UserCommand, 12> userCommands{{
     {"focus", focus},
+    {"tab", tab},
+    {"backtab", backtab},
     {"press", press},
     {"type", type},
     {"pick", pick},

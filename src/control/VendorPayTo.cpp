@@ -10,7 +10,7 @@ namespace xkr {
 namespace {
 
 int defaultButton(const std::string&, const std::string&, int style) {
-    return (style & 0xF) == 4 ? msgbox::yes : msgbox::ok;
+    return (style & msgbox::buttonsMask) == msgbox::yesNoButtons ? msgbox::yes : msgbox::ok;
 }
 
 }  // namespace
@@ -135,7 +135,7 @@ std::string VendorPayTo::ChangedDefault() {
     const ListView& list = m_form.lstContacts;
     const std::size_t count = list.itemCount();
     for (std::size_t i = 0; i < count; ++i) {
-        if (list.column(i, 15) == "-1")
+        if (list.column(i, layout::column::defaultPayTo) == layout::yesText)
             return std::string(list.itemText(i));
     }
     return {};

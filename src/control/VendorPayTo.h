@@ -56,6 +56,8 @@ private:
     EditorState m_state;
     EditorForm m_form;
     MessageBoxFunction m_messageBox;
+    // Refers to the three members above: declared after them, it is built after them and ends
+    // before them. Keep it below them.
     PayToEditor m_editor;
     std::string m_loadStatus;
     int m_callDepth = 0;

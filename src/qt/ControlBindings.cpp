@@ -10,6 +10,7 @@
 
 #include "common/Text.h"
 #include "qt/UserInput.h"
+#include "view/UserActions.h"
 
 namespace xkr::qt {
 namespace {
@@ -81,61 +82,61 @@ void setBackground(QWidget& widget, Colour colour) {
     widget.setPalette(palette);
 }
 
-void bindTextBox(TextBox& box, QLineEdit& edit) {
+Signal::Connection bindTextBox(TextBox& box, QLineEdit& edit) {
     edit.setMaxLength(static_cast<int>(box.maxLength()));
     mirrorTextBox(box, edit);
-    box.changed.connect([&box, &edit] { mirrorTextBox(box, edit); });
     QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&box, &edit](const QString& text) {
         forwardUserInput([&] {
-            if (!box.userReplaceText(text.toStdString()))
+            if (user::type(box, text.toStdString()) != user::Outcome::Done)
                 mirrorTextBox(box, edit);
         });
     });
+    return box.changed.connect([&box, &edit] { mirrorTextBox(box, edit); });
 }
 
-void bindComboBox(ComboBox& combo, QComboBox& widget) {
+Signal::Connection bindComboBox(ComboBox& combo, QComboBox& widget) {
     mirrorComboBox(combo, widget);
-    combo.changed.connect([&combo, &widget] { mirrorComboBox(combo, widget); });
     QObject::connect(&widget, &QComboBox::activated, &widget, [&combo, &widget](int index) {
-        forwardUserInput([&] { combo.userPick(index); });
+        forwardUserInput([&] { user::pick(combo, index); });
         // A locked combo refuses the pick; Qt has already moved its own selection.
         mirrorComboBox(combo, widget);
     });
+    return combo.changed.connect([&combo, &widget] { mirrorComboBox(combo, widget); });
 }
 
-void bindCheckBox(CheckBox& box, QCheckBox& widget) {
+Signal::Connection bindCheckBox(CheckBox& box, QCheckBox& widget) {
     const auto mirror = [&box, &widget] {
         const QSignalBlocker block(&widget);
         widget.setChecked(box.value() != 0);
         widget.setEnabled(box.enabled());
     };
     mirror();
-    box.changed.connect(mirror);
     QObject::connect(&widget, &QCheckBox::clicked, &widget, [&box, mirror] {
-        forwardUserInput([&] { box.userClick(); });
+        forwardUserInput([&] { user::click(box); });
         // Qt toggled its own state already; the model may have refused or changed it back.
         mirror();
     });
+    return box.changed.connect(mirror);
 }
 
-void bindCommandButton(CommandButton& button, QPushButton& widget) {
+Signal::Connection bindCommandButton(CommandButton& button, QPushButton& widget) {
     const auto mirror = [&button, &widget] {
         widget.setText(toQString(button.caption()));
         widget.setEnabled(button.enabled());
     };
     mirror();
-    button.changed.connect(mirror);
     // Enter on the focused button presses it, as Space does; Qt makes buttons auto-default,
     // which is what lets Enter through, only inside dialogs.
     widget.setAutoDefault(true);
     QObject::connect(&widget, &QPushButton::clicked, &widget,
-                     [&button] { forwardUserInput([&] { button.userClick(); }); });
+                     [&button] { forwardUserInput([&] { user::press(button); }); });
+    return button.changed.connect(mirror);
 }
 
-void bindLabel(Label& label, QLabel& widget) {
+Signal::Connection bindLabel(Label& label, QLabel& widget) {
     const auto mirror = [&label, &widget] { widget.setText(toQString(label.caption())); };
     mirror();
-    label.changed.connect(mirror);
+    return label.changed.connect(mirror);
 }
 
 }  // namespace xkr::qt

@@ -15,16 +15,17 @@ class QWidget;
 namespace xkr::qt {
 
 // The colour a control model names: system colours from the application palette, anything else
-// as the platform's 0x00BBGGRR value.
+// as a 0x00BBGGRR value (red in the lowest byte).
 QColor toQColor(Colour colour);
 void setBackground(QWidget& widget, Colour colour);
 
-// Each binding mirrors the model into the widget now and on every change (with the widget's
-// signals blocked), and forwards only what a person does as the model's user operation.
-void bindTextBox(TextBox& box, QLineEdit& edit);
-void bindComboBox(ComboBox& combo, QComboBox& widget);
-void bindCheckBox(CheckBox& box, QCheckBox& widget);
-void bindCommandButton(CommandButton& button, QPushButton& widget);
-void bindLabel(Label& label, QLabel& widget);
+// Each binding mirrors the model into the widget now and, while the returned connection lives,
+// on every change (with the widget's signals blocked); it forwards only what a person does, as
+// the user operation (view/UserActions.h). The widget's own connections end with the widget.
+Signal::Connection bindTextBox(TextBox& box, QLineEdit& edit);
+Signal::Connection bindComboBox(ComboBox& combo, QComboBox& widget);
+Signal::Connection bindCheckBox(CheckBox& box, QCheckBox& widget);
+Signal::Connection bindCommandButton(CommandButton& button, QPushButton& widget);
+Signal::Connection bindLabel(Label& label, QLabel& widget);
 
 }  // namespace xkr::qt

@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-#include <algorithm>
-#include <array>
 
 #include "qt/CaptionLabel.h"
 #include "qt/ControlBindings.h"
@@ -35,29 +33,6 @@ QString objectNameOf(const layout::Item& item) {
     return name;
 }
 
-struct LabelledInput {
-    std::string_view control;
-    std::string_view label;
-};
-
-// The inputs other than the text boxes, and the label that stands beside each.
-constexpr std::array<LabelledInput, 5> labelledInputs{{
-    {"cboContactCountry", "lblCountry"},
-    {"cboContactState", "lblState"},
-    {"cboContactType", "lblVendorTerm"},
-    {"ChkDefault", "lblPrimaryPayTo"},
-    {"ChkActive", "lblActive"},
-}};
-
-QLabel* labelWithCaption(QWidget& root, std::string_view caption) {
-    for (const layout::Item& item : layout::items) {
-        if (item.kind == layout::Kind::Label && item.caption == caption) {
-            return root.findChild<QLabel*>(toQString(item.name));
-        }
-    }
-    return nullptr;
-}
-
 void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
     input.setAccessibleName(toQString(caption));
     if (required)
@@ -72,37 +47,39 @@ FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root
     build();
     describeInputs();
     setTabOrder();
-    m_form.focus.changed.connect([this] { mirrorFocus(); });
+    m_modelConnections.push_back(m_form.focus.changed.connect([this] { mirrorFocus(); }));
     // Qt moves the focus on its own too (window activation, leaving a dialog, Tab into the form
     // from the host): the model hears of it as a user's move, and may refuse it.
-    QObject::connect(qApp, &QApplication::focusChanged, &m_root, [this](QWidget*, QWidget* now) {
-        Control* target = controlAt(now);
-        if (target == nullptr || m_form.focus.focused() == target)
-            return;
-        forwardUserInput([&] {
-            if (user::moveFocus(*target) != user::Outcome::Done)
-                mirrorFocus();
-        });
-    });
-    new FocusFilter(
-        m_root, [this](QWidget* widget) { return controlAt(widget); },
+    m_focusChanged = QObject::connect(qApp, &QApplication::focusChanged, &m_root,
+                                      [this](QWidget*, QWidget* now) {
+                                          Control* target = controlAt(now);
+                                          if (target == nullptr || m_form.focus.focused() == target)
+                                              return;
+                                          forwardUserInput([&] {
+                                              if (user::moveFocus(*target) != user::Outcome::Done)
+                                                  mirrorFocus();
+                                          });
+                                      });
+    m_focusFilter = std::make_unique<FocusFilter::Registration>(FocusFilter::Form{
+        &m_root, [this](QWidget* widget) { return controlAt(widget); },
         [](Control& target) {
             bool moved = false;
             forwardUserInput([&] { moved = user::moveFocus(target) == user::Outcome::Done; });
             return moved;
-        });
+        }});
+}
+
+FormBinding::~FormBinding() {
+    QObject::disconnect(m_focusChanged);
 }
 
 void FormBinding::build() {
     m_containers.insert(QString(), &m_root);
     for (const layout::Item& item : layout::items) {
         QWidget& parent = *m_containers.value(toQString(item.parent), &m_root);
-        if (item.kind == layout::Kind::Image) {
-            // Every marker of the layout sits in a frame.
-            qobject_cast<MarkedFrame*>(&parent)->addMarker(twipsToRect(item.rect, parent));
-            continue;
-        }
         QWidget* widget = createControl(item, parent);
+        if (widget == nullptr)
+            continue;
         widget->setObjectName(objectNameOf(item));
         widget->setGeometry(twipsToRect(item.rect, *widget));
         if (item.kind == layout::Kind::Frame)
@@ -120,17 +97,17 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
         case layout::Kind::Frame:
             return new MarkedFrame(caption, &parent);
         case layout::Kind::ListView:
-            return createListView(m_form.lstContacts, &parent);
+            return createListView(m_form.lstContacts, &parent, m_modelConnections);
         case layout::Kind::CommandButton: {
             auto* button = new QPushButton(caption, &parent);
-            button->setAutoDefault(false);
-            bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)), *button);
+            m_modelConnections.push_back(bindCommandButton(
+                static_cast<CommandButton&>(*m_form.findControl(item.name)), *button));
             return button;
         }
         case layout::Kind::Label: {
             auto* label = new CaptionLabel(caption, &parent);
             if (item.name == m_form.lblVersionNumber.name()) {
-                bindLabel(m_form.lblVersionNumber, *label);
+                m_modelConnections.push_back(bindLabel(m_form.lblVersionNumber, *label));
             }
             return label;
         }
@@ -144,23 +121,27 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
                 palette.setColor(QPalette::Text, QColor::fromRgb(layout::serialFont.rgb));
                 edit->setPalette(palette);
             }
-            bindTextBox(m_form.txtContact(item.index), *edit);
+            m_modelConnections.push_back(bindTextBox(m_form.txtContact(item.index), *edit));
             return edit;
         }
         case layout::Kind::ComboBox: {
             auto* combo = new NamedComboBox(&parent);
-            bindComboBox(static_cast<ComboBox&>(*m_form.findControl(item.name)), *combo);
+            m_modelConnections.push_back(
+                bindComboBox(static_cast<ComboBox&>(*m_form.findControl(item.name)), *combo));
             return combo;
         }
         case layout::Kind::CheckBox: {
             auto* check = new QCheckBox(&parent);
-            bindCheckBox(static_cast<CheckBox&>(*m_form.findControl(item.name)), *check);
+            m_modelConnections.push_back(
+                bindCheckBox(static_cast<CheckBox&>(*m_form.findControl(item.name)), *check));
             return check;
         }
         case layout::Kind::Image:
-            break;
+            // A marker is painted by its frame; every marker of the layout sits in one.
+            qobject_cast<MarkedFrame*>(&parent)->addMarker(twipsToRect(item.rect, parent));
+            return nullptr;
     }
-    return new QWidget(&parent);
+    return nullptr;
 }
 
 void FormBinding::describeInputs() {
@@ -169,16 +150,12 @@ void FormBinding::describeInputs() {
         ->setAccessibleName(QStringLiteral("Vendor contact"));
     m_root.findChild<QWidget*>(toQString(layout::entryPanel))
         ->setAccessibleName(QStringLiteral("Pay-to address"));
-    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
-        const std::string_view caption = layout::textBoxCaption(i);
-        describe(*widgetOf(m_form.txtContact(i)), labelWithCaption(m_root, caption), caption,
-                 layout::isRequired("txtContact", i));
-    }
-    for (const LabelledInput& input : labelledInputs) {
-        const std::optional<layout::Item> label = layout::find(input.label);
-        auto* labelWidget = m_root.findChild<QLabel*>(toQString(input.label));
-        describe(*widgetOf(*m_form.findControl(input.control)), labelWidget,
-                 label ? label->caption : std::string_view(), layout::isRequired(input.control));
+    for (const layout::Item& item : layout::items) {
+        if (item.label.empty())
+            continue;
+        describe(*widgetOf(*m_form.findControl(item.name, item.index)),
+                 m_root.findChild<QLabel*>(toQString(item.label)),
+                 layout::labelCaption(item.name, item.index), item.required);
     }
 }
 
@@ -216,26 +193,19 @@ QWidget* FormBinding::widgetOf(const Control& control) const {
 }
 
 bool FormBinding::tabMove(bool next) {
-    const std::vector<Control*> order = m_form.tabOrder();
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    const auto current = std::find(order.begin(), order.end(), m_form.focus.focused());
-    std::ptrdiff_t position =
-        current == order.end() ? (next ? -1 : count) : current - order.begin();
-    const std::ptrdiff_t step = next ? 1 : -1;
-    for (position += step; position >= 0 && position < count; position += step) {
-        Control& target = *order[static_cast<std::size_t>(position)];
-        if (!target.enabled())
-            continue;
-        // The focus arrives by the keyboard: styles show a focus frame on combos, check boxes
-        // and buttons only then (a mouse press clears it again).
-        m_root.window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        forwardUserInput([&] {
-            if (user::moveFocus(target) != user::Outcome::Done)
-                mirrorFocus();
-        });
-        return true;
-    }
-    return false;
+    // Past an end of the order the focus leaves the form: Qt moves it on to the host's widgets
+    // instead of around.
+    const EditorForm::TabStop stop = m_form.nextTabStop(next);
+    if (stop.control == nullptr || stop.wrapped)
+        return false;
+    // The focus arrives by the keyboard: styles show a focus frame on combos, check boxes and
+    // buttons only then (a mouse press clears it again).
+    m_root.window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    forwardUserInput([&] {
+        if (user::tab(m_form, next) != user::Outcome::Done)
+            mirrorFocus();
+    });
+    return true;
 }
 
 }  // namespace xkr::qt

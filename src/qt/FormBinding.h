@@ -1,21 +1,29 @@
 #pragma once
 
 #include <QHash>
+#include <QMetaObject>
 #include <QString>
+#include <memory>
 #include <unordered_map>
+#include <vector>
 
+#include "qt/FocusFilter.h"
 #include "view/EditorForm.h"
 #include "view/Layout.h"
+#include "view/Signal.h"
 
 class QWidget;
 
 namespace xkr::qt {
 
 // Builds the form's Qt widgets from the layout tables, binds each to its control model and keeps
-// the Qt focus on the control that the model's focus manager names.
+// the Qt focus on the control that the model's focus manager names. Until the binding is
+// destroyed the models reach the widgets and Qt's focus changes reach the models; the widgets
+// and the models must outlive it.
 class FormBinding {
 public:
     FormBinding(EditorForm& form, QWidget& root);
+    ~FormBinding();
     FormBinding(const FormBinding&) = delete;
     FormBinding& operator=(const FormBinding&) = delete;
 
@@ -23,12 +31,13 @@ public:
     Control* controlAt(QWidget* widget) const;
     QWidget* widgetOf(const Control& control) const;
 
-    // Tab and Shift+Tab: the user's focus move to the next enabled control in tab order.
-    // Returns false at the end of the order, where the focus may leave the form.
+    // Tab and Shift+Tab: user::tab. Returns false at an end of the tab order, where the focus
+    // leaves the form instead of wrapping around.
     bool tabMove(bool next);
 
 private:
     void build();
+    // nullptr for a marker, which its frame paints.
     QWidget* createControl(const layout::Item& item, QWidget& parent);
     void describeInputs();
     void setTabOrder();
@@ -39,6 +48,10 @@ private:
     std::unordered_map<const Control*, QWidget*> m_widgets;
     std::unordered_map<const QWidget*, Control*> m_controls;
     QHash<QString, QWidget*> m_containers;
+    // Declared last, so ended first.
+    std::vector<Signal::Connection> m_modelConnections;
+    QMetaObject::Connection m_focusChanged;
+    std::unique_ptr<FocusFilter::Registration> m_focusFilter;
 };
 
 }  // namespace xkr::qt

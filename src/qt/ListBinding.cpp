@@ -12,6 +12,7 @@
 #include "qt/ControlBindings.h"
 #include "qt/Twips.h"
 #include "qt/UserInput.h"
+#include "view/UserActions.h"
 
 namespace xkr::qt {
 namespace {
@@ -152,7 +153,8 @@ QString visibleColumns(const ListView& list) {
 
 }  // namespace
 
-QTreeView* createListView(ListView& list, QWidget* parent) {
+QTreeView* createListView(ListView& list, QWidget* parent,
+                          std::vector<Signal::Connection>& connections) {
     auto* view = new ContactTreeView(parent);
     auto* model = new ContactListModel(list, view);
     view->setModel(model);
@@ -176,23 +178,24 @@ QTreeView* createListView(ListView& list, QWidget* parent) {
 
     // Qt has moved its current cell already; the list model decides what is selected.
     const auto selectRow = [&list, view](int row) {
-        forwardUserInput([&] { list.userSelectAndClick(static_cast<std::size_t>(row)); });
+        forwardUserInput([&] { user::clickEntry(list, static_cast<std::size_t>(row)); });
         mirrorSelection(list, *view);
     };
     view->onKeyboardMove = selectRow;
-    list.itemsChanged.connect([&list, view, model] {
+    connections.push_back(list.itemsChanged.connect([&list, view, model] {
         model->reload();
         // A reset forgets the section sizes, and after a sort the selected entry has moved.
         applyColumnWidths(list, *view);
         mirrorSelection(list, *view);
-    });
-    list.changed.connect([&list, view] { mirrorList(list, *view); });
+    }));
+    connections.push_back(list.changed.connect([&list, view] { mirrorList(list, *view); }));
 
     QObject::connect(view, &QAbstractItemView::clicked, view,
                      [selectRow](const QModelIndex& index) { selectRow(index.row()); });
     QObject::connect(
         view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
-            forwardUserInput([&] { list.userClickHeader(static_cast<std::size_t>(section) + 1); });
+            forwardUserInput(
+                [&] { user::clickHeader(list, static_cast<std::size_t>(section) + 1); });
             // The header flips its own indicator on a click; the list model decides.
             mirrorList(list, *view);
         });

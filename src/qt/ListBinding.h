@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "view/ListView.h"
 
 class QTreeView;
@@ -9,7 +11,8 @@ namespace xkr::qt {
 
 // A tree view over the list model: header row, one selected entry, hidden columns at width 0.
 // The selection follows the model only; a click on an entry or a header is forwarded as the
-// list's user operation.
-QTreeView* createListView(ListView& list, QWidget* parent);
+// list's user operation. The view follows the list while the connections added live.
+QTreeView* createListView(ListView& list, QWidget* parent,
+                          std::vector<Signal::Connection>& connections);
 
 }  // namespace xkr::qt

@@ -3,19 +3,15 @@
 namespace xkr::qt {
 namespace {
 
-constexpr int buttonsMask = 0xF;
-constexpr int iconMask = 0x70;
-constexpr int yesNoButtons = 4;
-
 QMessageBox::Icon iconFor(int style) {
-    switch (style & iconMask) {
-        case 16:
+    switch (style & msgbox::iconMask) {
+        case msgbox::criticalIcon:
             return QMessageBox::Critical;
-        case 32:
+        case msgbox::questionIcon:
             return QMessageBox::Question;
-        case 48:
+        case msgbox::warningIcon:
             return QMessageBox::Warning;
-        case 64:
+        case msgbox::informationIcon:
             return QMessageBox::Information;
         default:
             return QMessageBox::NoIcon;
@@ -31,7 +27,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const std::string& text, const std:
     box->setText(QString::fromStdString(text));
     box->setIcon(iconFor(style));
     // The editor asks only OK and Yes/No questions; anything else gets a plain OK.
-    if ((style & buttonsMask) == yesNoButtons) {
+    if ((style & msgbox::buttonsMask) == msgbox::yesNoButtons) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
     } else {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "view/PayToEditor.h"
+#include "view/MessageBox.h"
 
 namespace xkr::qt {
 

@@ -1,6 +1,5 @@
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 
-#include <QApplication>
 #include <QObjectList>
 #include <exception>
 
@@ -35,12 +34,13 @@ VendorPayToWidget::VendorPayToWidget(QWidget* parent)
 }
 
 VendorPayToWidget::~VendorPayToWidget() {
-    // The child widgets and the binding refer to the control's models: they go first, and the
-    // focus moves their removal causes must not reach the models.
-    QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    // The binding goes first: with it go the models' connections to the widgets and Qt's focus
+    // changes to the models, so the focus moves that removing the children causes reach no
+    // model. The children, which forward user input to the models, go next; the control
+    // itself, a member, last.
+    m_binding.reset();
     const QObjectList children = this->children();
     qDeleteAll(children);
-    m_binding.reset();
 }
 
 template <typename Call>

@@ -105,17 +105,23 @@ void PayToTable::deleteAllRows() {
     clearRows();
 }
 
-void PayToTable::find(std::string_view criterion) {
+std::optional<std::size_t> PayToTable::findFirst(std::size_t position,
+                                                 std::string_view value) const {
     requireOpen();
-    const auto equals = criterion.find(" = '");
-    if (equals == std::string_view::npos || criterion.size() < equals + 5 ||
-        criterion.back() != '\'') {
-        throw VendorPayToError("unsupported criterion: " + std::string(criterion));
+    checkedPosition(position);
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].get(position) == value)
+            return row;
     }
-    const std::size_t position = fieldPosition(criterion.substr(0, equals));
-    const std::string_view wanted = criterion.substr(equals + 4, criterion.size() - equals - 5);
+    return std::nullopt;
+}
+
+void PayToTable::moveTo(std::size_t row) {
+    requireOpen();
+    if (row > m_rows.size())
+        throw VendorPayToError("no row " + std::to_string(row));
+    m_cursor = row;
     m_deletedAtCursor = false;
-    while (m_cursor < m_rows.size() && m_rows[m_cursor].get(position) != wanted) ++m_cursor;
 }
 
 std::string_view PayToTable::value(std::string_view name) const {
@@ -128,6 +134,13 @@ std::string_view PayToTable::value(std::size_t position) const {
 
 bool PayToTable::hasValue(std::size_t position) const {
     return currentRow().hasValue(checkedPosition(position));
+}
+
+std::string_view PayToTable::valueAt(std::size_t row, std::size_t position) const {
+    requireOpen();
+    if (row >= m_rows.size())
+        throw VendorPayToError("no row " + std::to_string(row));
+    return m_rows[row].get(checkedPosition(position));
 }
 
 void PayToTable::setValue(std::string_view name, std::string_view text) {

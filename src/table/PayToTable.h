@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,14 +43,17 @@ public:
     // Deletes every row at once: what deleting row by row does, without its quadratic cost.
     void deleteAllRows();
 
-    // Moves forward from the current row to the first row that meets the criterion
-    // "FIELD = 'VALUE'" (exact equality); the end position when none does.
-    void find(std::string_view criterion);
+    // The first row, counted from the start, whose field holds exactly the value.
+    std::optional<std::size_t> findFirst(std::size_t position, std::string_view value) const;
+    // Makes a row current; recordCount() is the end position.
+    void moveTo(std::size_t row);
 
     // Field values of the current row. A field with no value reads as the empty text.
     std::string_view value(std::string_view name) const;
     std::string_view value(std::size_t position) const;
     bool hasValue(std::size_t position) const;
+    // A field of any row, read without moving the cursor.
+    std::string_view valueAt(std::size_t row, std::size_t position) const;
     // Writing a text longer than the field's width throws and stores nothing.
     void setValue(std::string_view name, std::string_view text);
     void setValue(std::size_t position, std::string_view text);

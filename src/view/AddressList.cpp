@@ -33,7 +33,7 @@ void PayToEditor::FillContactList() {
                     list.setSubItem(entry, map.column, table.value(map.field));
             }
         }
-        list.setSortKey(2);
+        list.setSortKey(layout::column::serialSortKey);
         list.setSortOrder(0);
         for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
             m_form.txtContact(i).setText("");
@@ -61,7 +61,8 @@ void PayToEditor::lstContacts_Click() {
     if (m_state.modeFlag) {
         m_form.cmdEdit.setEnabled(true);
         // Delete belongs to browse mode: when Edit reloads the entry, it stays disabled.
-        m_form.cmdDelete.setEnabled(!isPlainNumber(columns[0]) && inMode("Add"));
+        m_form.cmdDelete.setEnabled(!isPlainNumber(columns[layout::column::id]) &&
+                                    inMode(layout::caption::add));
     } else {
         m_form.cmdEdit.setEnabled(false);
         m_form.cmdDelete.setEnabled(false);
@@ -85,10 +86,10 @@ void PayToEditor::lstContacts_Click() {
                 selectByCode(m_form.cboContactType, value);
                 break;
             case layout::EntryControl::Active:
-                m_form.ChkActive.setValue(text::trim(value) == "0" ? 0 : 1);
+                m_form.ChkActive.setValue(text::trim(value) == layout::noText ? 0 : 1);
                 break;
             case layout::EntryControl::Default:
-                setPrimaryBoxGuarded(text::trim(value) == "0" ? 0 : 1);
+                setPrimaryBoxGuarded(text::trim(value) == layout::noText ? 0 : 1);
                 break;
         }
     }

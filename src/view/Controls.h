@@ -13,9 +13,9 @@
 
 namespace xkr {
 
-// The controls the editor drives, with the platform's semantics: properties that code sets,
-// events raised synchronously inside the code that causes them, and the operations a person
-// performs (named user...). Front ends mirror `changed` and call only the user operations.
+// The controls the editor drives: properties that code sets, events raised synchronously inside
+// the code that causes them, and the operations a person performs (named user...). Front ends
+// mirror `changed` and call only the user operations.
 class Control {
 public:
     Control(FocusManager& focus, std::string name, int index = -1);

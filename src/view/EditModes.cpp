@@ -25,15 +25,16 @@ void PayToEditor::SetEditMode(bool tbEditable, bool tbNew) {
 
     ListView& list = m_form.lstContacts;
     if (tbEditable) {
-        m_form.cmdAdd.setCaption(tbNew ? "Save" : "Update");
+        m_form.cmdAdd.setCaption(
+            std::string(tbNew ? layout::caption::save : layout::caption::update));
         if (!m_form.cmdAdd.enabled())
             m_form.cmdAdd.setEnabled(true);
-        m_form.cmdEdit.setCaption("Cancel");
+        m_form.cmdEdit.setCaption(std::string(layout::caption::cancel));
         m_form.cmdDelete.setEnabled(false);
         m_form.cmdEdit.setEnabled(true);
     } else {
-        m_form.cmdAdd.setCaption("Add");
-        m_form.cmdEdit.setCaption("Edit");
+        m_form.cmdAdd.setCaption(std::string(layout::caption::add));
+        m_form.cmdEdit.setCaption(std::string(layout::caption::edit));
         m_form.cmdDelete.setEnabled(false);
         m_form.cmdEdit.setEnabled(false);
     }
@@ -46,20 +47,20 @@ void PayToEditor::SetEditMode(bool tbEditable, bool tbNew) {
     list.setAvailable(!tbEditable);
     list.setHideSelection(!tbEditable);
     list.setBackColour(tbEditable ? buttonFace : windowBackground);
-    list.setSortKey(2);
+    list.setSortKey(layout::column::serialSortKey);
     list.setSortOrder(0);
 }
 
 // Traps every failure: the command ends silently, keeping what was done.
 void PayToEditor::cmdAdd_Click() {
     try {
-        if (inMode("Add")) {
+        if (inMode(layout::caption::add)) {
             beginEntry();
             SetEditMode(true, true);
             m_form.txtContact(layout::serialBox).setEnabled(true);
             return;
         }
-        const bool isNew = inMode("Save");
+        const bool isNew = inMode(layout::caption::save);
         if (!ValidateEntry())
             return;
         SaveEntry(isNew);
@@ -71,7 +72,7 @@ void PayToEditor::cmdAdd_Click() {
 // Traps every failure.
 void PayToEditor::cmdEdit_Click() {
     try {
-        if (inMode("Add")) {
+        if (inMode(layout::caption::add)) {
             beginEntry();
             SetEditMode(true, false);
             lstContacts_Click();
@@ -94,8 +95,8 @@ void PayToEditor::cmdDelete_Click() {
     if (!selected)
         throw VendorPayToError("no entry is selected");
     PayToTable& table = m_state.table;
-    table.moveFirst();
-    table.find("VendorPayToID = '" + std::string(list.itemText(*selected)) + "'");
+    table.moveTo(
+        table.findFirst(fVendorPayToID, list.itemText(*selected)).value_or(table.recordCount()));
     if (table.eof())
         return;
     table.deleteCurrent();
@@ -117,14 +118,14 @@ void PayToEditor::beginEntry() {
 }
 
 void PayToEditor::DiscardPrimaryChanges() {
-    if (inMode("Add"))
+    if (inMode(layout::caption::add))
         return;
     ListView& list = m_form.lstContacts;
     ListView::UpdateBatch batch(list);
     auto& before = m_state.primaryMarksBefore;
     for (const auto& [position, mark] : before) {
         if (position < list.itemCount())
-            list.setSubItem(position, 15, mark);
+            list.setSubItem(position, layout::column::defaultPayTo, mark);
     }
     before.clear();
     m_state.primaryChangeMarker = m_state.primaryChangeMarkerBefore;
@@ -133,7 +134,7 @@ void PayToEditor::DiscardPrimaryChanges() {
 // Edit and Delete act on the selected entry; with none they wait for the next selection.
 // Cancel shares Edit's button and stays.
 void PayToEditor::disableCommandsWithoutSelection() {
-    if (!inMode("Add") || m_form.lstContacts.selectedIndex())
+    if (!inMode(layout::caption::add) || m_form.lstContacts.selectedIndex())
         return;
     m_form.cmdEdit.setEnabled(false);
     m_form.cmdDelete.setEnabled(false);

@@ -10,9 +10,9 @@ namespace xkr {
 
 EditorForm::EditorForm()
     : lstContacts(focus, "lstContacts", layout::find("lstContacts")->rect.width),
-      cmdAdd(focus, "cmdAdd", "Add"),
-      cmdEdit(focus, "cmdEdit", "Edit"),
-      cmdDelete(focus, "cmdDelete", "Delete"),
+      cmdAdd(focus, "cmdAdd", std::string(layout::caption::add)),
+      cmdEdit(focus, "cmdEdit", std::string(layout::caption::edit)),
+      cmdDelete(focus, "cmdDelete", std::string(layout::caption::remove)),
       cboContactCountry(focus, "cboContactCountry"),
       cboContactState(focus, "cboContactState"),
       cboContactType(focus, "cboContactType"),
@@ -77,6 +77,27 @@ std::vector<Control*> EditorForm::tabOrder() {
     for (const layout::Item* item : focusable)
         order.push_back(findControl(item->name, item->index));
     return order;
+}
+
+EditorForm::TabStop EditorForm::nextTabStop(bool forward) {
+    const std::vector<Control*> order = tabOrder();
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto current = std::find(order.begin(), order.end(), focus.focused());
+    std::ptrdiff_t position =
+        current == order.end() ? (forward ? -1 : count) : current - order.begin();
+    const std::ptrdiff_t step = forward ? 1 : -1;
+    bool wrapped = false;
+    for (std::ptrdiff_t visited = 0; visited < count; ++visited) {
+        position += step;
+        if (position < 0 || position >= count) {
+            position = forward ? 0 : count - 1;
+            wrapped = true;
+        }
+        Control* control = order[static_cast<std::size_t>(position)];
+        if (control->enabled())
+            return {control, wrapped};
+    }
+    return {nullptr, wrapped};
 }
 
 }  // namespace xkr

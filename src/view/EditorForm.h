@@ -38,6 +38,14 @@ public:
     // The focusable controls in tab order.
     std::vector<Control*> tabOrder();
 
+    struct TabStop {
+        Control* control;  // nullptr when no control is enabled
+        bool wrapped;      // the stop lies past an end of the tab order
+    };
+    // Where Tab (forward) or Shift+Tab moves the focus: the next or previous control in tab
+    // order that is enabled, wrapping around; with no focus the first or the last such control.
+    TabStop nextTabStop(bool forward);
+
 private:
     std::array<std::unique_ptr<TextBox>, 11> m_txtContact;
 };

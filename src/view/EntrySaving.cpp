@@ -11,7 +11,9 @@ std::string PayToEditor::panelValue(const layout::FieldMapEntry& entry) const {
     const auto code = [](const ComboBox& combo) {
         return std::to_string(combo.itemData(combo.listIndex()));
     };
-    const auto yesNo = [](const CheckBox& box) { return box.value() == 1 ? "-1" : "0"; };
+    const auto yesNo = [](const CheckBox& box) {
+        return std::string(box.value() == 1 ? layout::yesText : layout::noText);
+    };
     switch (entry.control) {
         case layout::EntryControl::TextBox:
             return m_form.txtContact(entry.textIndex).text();
@@ -52,8 +54,8 @@ void PayToEditor::SaveEntry(bool tbNew) {
         entry = list.selectedIndex();
         if (!entry)
             throw VendorPayToError("no entry is selected");
-        table.moveFirst();
-        table.find("VendorPayToID = '" + std::string(list.itemText(*entry)) + "'");
+        table.moveTo(
+            table.findFirst(fVendorPayToID, list.itemText(*entry)).value_or(table.recordCount()));
         if (table.eof())
             return;
     }

@@ -59,7 +59,7 @@ bool PayToEditor::ValidateEntry() {
         const std::string& value = f.txtContact(i).text();
         for (const std::string* separator : {&seps.field, &seps.record, &seps.table}) {
             if (!separator->empty() && value.find(*separator) != std::string::npos) {
-                refuse("Field " + std::string(layout::textBoxCaption(i)) +
+                refuse("Field " + std::string(layout::labelCaption("txtContact", i)) +
                            " contains a reserved separator.",
                        &f.txtContact(i));
                 return false;
@@ -73,12 +73,12 @@ bool PayToEditor::ValidateEntry() {
     }
 
     ListView& list = f.lstContacts;
-    if (inMode("Save")) {
+    if (inMode(layout::caption::save)) {
         TextBox& serialBox = f.txtContact(layout::serialBox);
         const std::string_view serial = text::trim(serialBox.text());
         const std::size_t count = list.itemCount();
         for (std::size_t i = 0; i < count; ++i) {
-            if (list.column(i, 2) == serial) {
+            if (list.column(i, layout::column::serial) == serial) {
                 m_messageBox("Serial number already exists !", kTitle, msgbox::information);
                 serialBox.setSelStart(0);
                 serialBox.setSelLength(text::charCount(serialBox.text()));
@@ -87,11 +87,11 @@ bool PayToEditor::ValidateEntry() {
             }
         }
     }
-    if (inMode("Update")) {
+    if (inMode(layout::caption::update)) {
         bool anyPrimary = false;
         const std::size_t count = list.itemCount();
         for (std::size_t i = 0; i < count && !anyPrimary; ++i) {
-            anyPrimary = list.column(i, 15) == "-1";
+            anyPrimary = list.column(i, layout::column::defaultPayTo) == layout::yesText;
         }
         if (!anyPrimary) {
             refuse("At least one Pay-To entry must be assigned as Primary !", nullptr);
@@ -152,16 +152,16 @@ void PayToEditor::ChkDefault_Click() {
         m_form.ChkActive.setValue(1);
         const std::size_t count = list.itemCount();
         for (std::size_t i = 0; i < count; ++i) {
-            if (list.column(i, 15) == "-1") {
-                setPrimaryMark(i, "0");
+            if (list.column(i, layout::column::defaultPayTo) == layout::yesText) {
+                setPrimaryMark(i, layout::noText);
                 break;
             }
         }
     }
     // Edit mode with nothing selected has no entry to mark.
     const auto selected = list.selectedIndex();
-    if (inMode("Update") && selected)
-        setPrimaryMark(*selected, checked ? "-1" : "0");
+    if (inMode(layout::caption::update) && selected)
+        setPrimaryMark(*selected, checked ? layout::yesText : layout::noText);
 }
 
 // Keeps the mark's first text, which an unsaved entry puts back.
@@ -170,9 +170,9 @@ void PayToEditor::setPrimaryMark(std::size_t position, std::string_view mark) {
     auto& before = m_state.primaryMarksBefore;
     if (std::none_of(before.begin(), before.end(),
                      [position](const auto& kept) { return kept.first == position; })) {
-        before.emplace_back(position, list.column(position, 15));
+        before.emplace_back(position, list.column(position, layout::column::defaultPayTo));
     }
-    list.setSubItem(position, 15, mark);
+    list.setSubItem(position, layout::column::defaultPayTo, mark);
 }
 
 }  // namespace xkr

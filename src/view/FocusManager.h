@@ -22,7 +22,7 @@ public:
     FocusMove userMoveFocus(Control& target);
     // SetFocus from the control's own code: throws when the target is disabled.
     void codeSetFocus(Control& target);
-    // A control that loses its Enabled state cannot keep the focus.
+    // A control that becomes disabled cannot keep the focus.
     void controlDisabled(const Control& control);
 
     Signal changed;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -27,63 +28,88 @@ struct Item {
     Kind kind;
     std::string_view parent;  // empty: the control itself
     Rect rect;
-    std::string_view caption;  // design-time caption of frames, labels and buttons
-    int maxLength;             // text boxes: characters the user may type; 0 elsewhere
-    int tabIndex;              // -1 for controls that take no focus
+    std::string_view caption;     // design-time caption of frames, labels and buttons
+    int maxLength;                // text boxes: characters the user may type; 0 elsewhere
+    int tabIndex;                 // -1 for controls that take no focus
+    std::string_view label = {};  // inputs: the label item that captions the input
+    bool required = false;        // inputs that validation requires; a marker stands beside them
 };
 
 inline constexpr std::string_view outerFrame = "frameVendorContact";
 inline constexpr std::string_view entryPanel = "frameContactAddress";
 
+// The command buttons' captions. cmdAdd's caption is also the editor's mode: "Add" browse,
+// "Save" adding an entry, "Update" editing one; cmdEdit reads "Cancel" in both entry modes.
+namespace caption {
+inline constexpr std::string_view add = "Add";
+inline constexpr std::string_view save = "Save";
+inline constexpr std::string_view update = "Update";
+inline constexpr std::string_view edit = "Edit";
+inline constexpr std::string_view cancel = "Cancel";
+inline constexpr std::string_view remove = "Delete";
+}  // namespace caption
+
 // Keep tab indexes as designed: the list, the first ten inputs and the buttons take 0 to 13,
-// the inputs added later take the higher numbers.
+// the inputs added later take the higher numbers. Each input names the label that captions it
+// and says whether validation requires it; front ends read both from here.
+// clang-format off
 inline constexpr std::array<Item, 46> items{{
     {"frameVendorContact", -1, Kind::Frame, "", {30, -90, 7260, 7545}, "", 0, -1},
     {"lstContacts", -1, Kind::ListView, outerFrame, {75, 150, 7110, 2250}, "", 0, 0},
     {"frameContactAddress", -1, Kind::Frame, outerFrame, {90, 2325, 7080, 4695}, "", 0, -1},
-    {"cmdAdd", -1, Kind::CommandButton, outerFrame, {1935, 7095, 930, 360}, "Add", 0, 11},
-    {"cmdEdit", -1, Kind::CommandButton, outerFrame, {3000, 7095, 930, 360}, "Edit", 0, 12},
-    {"cmdDelete", -1, Kind::CommandButton, outerFrame, {4020, 7095, 930, 360}, "Delete", 0, 13},
+    {"cmdAdd", -1, Kind::CommandButton, outerFrame, {1935, 7095, 930, 360}, caption::add, 0, 11},
+    {"cmdEdit", -1, Kind::CommandButton, outerFrame, {3000, 7095, 930, 360}, caption::edit, 0, 12},
+    {"cmdDelete", -1, Kind::CommandButton, outerFrame, {4020, 7095, 930, 360},
+     caption::remove, 0, 13},
     {"lblVersionNumber", -1, Kind::Label, outerFrame, {105, 7170, 1830, 195}, "Version", 0, -1},
     {"lblName", -1, Kind::Label, entryPanel, {255, 210, 1335, 255}, "Name", 0, -1},
-    {"txtContact", 0, Kind::TextBox, entryPanel, {1695, 210, 3075, 285}, "", 60, 1},
+    {"txtContact", 0, Kind::TextBox, entryPanel, {1695, 210, 3075, 285}, "", 60, 1,
+     "lblName", true},
     {"lblStreet1", -1, Kind::Label, entryPanel, {255, 570, 1335, 255}, "Street1", 0, -1},
-    {"txtContact", 1, Kind::TextBox, entryPanel, {1695, 570, 3075, 285}, "", 30, 2},
+    {"txtContact", 1, Kind::TextBox, entryPanel, {1695, 570, 3075, 285}, "", 30, 2,
+     "lblStreet1", true},
     {"lblStreet2", -1, Kind::Label, entryPanel, {255, 930, 1335, 255}, "Street2", 0, -1},
-    {"txtContact", 2, Kind::TextBox, entryPanel, {1695, 915, 3075, 285}, "", 30, 3},
+    {"txtContact", 2, Kind::TextBox, entryPanel, {1695, 915, 3075, 285}, "", 30, 3,
+     "lblStreet2", false},
     {"lblCity", -1, Kind::Label, entryPanel, {255, 1290, 1335, 255}, "City", 0, -1},
-    {"txtContact", 3, Kind::TextBox, entryPanel, {1695, 1290, 3075, 285}, "", 30, 4},
+    {"txtContact", 3, Kind::TextBox, entryPanel, {1695, 1290, 3075, 285}, "", 30, 4,
+     "lblCity", true},
     {"lblCountry", -1, Kind::Label, entryPanel, {255, 1650, 1335, 255}, "Country", 0, -1},
-    {"cboContactCountry", -1, Kind::ComboBox, entryPanel, {1695, 1635, 2055, 315}, "", 0, 5},
+    {"cboContactCountry", -1, Kind::ComboBox, entryPanel, {1695, 1635, 2055, 315}, "", 0, 5,
+     "lblCountry", true},
     {"lblState", -1, Kind::Label, entryPanel, {255, 2010, 1335, 255}, "State", 0, -1},
-    {"cboContactState", -1, Kind::ComboBox, entryPanel, {1695, 1995, 2055, 315}, "", 0, 6},
+    {"cboContactState", -1, Kind::ComboBox, entryPanel, {1695, 1995, 2055, 315}, "", 0, 6,
+     "lblState", true},
     {"lblPostalCode", -1, Kind::Label, entryPanel, {255, 2370, 1335, 255}, "Postal Code", 0, -1},
-    {"txtContact", 4, Kind::TextBox, entryPanel, {1695, 2385, 3075, 285}, "", 10, 7},
+    {"txtContact", 4, Kind::TextBox, entryPanel, {1695, 2385, 3075, 285}, "", 10, 7,
+     "lblPostalCode", false},
     {"lblPhone", -1, Kind::Label, entryPanel, {255, 2730, 1335, 255}, "Phone", 0, -1},
-    {"txtContact", 5, Kind::TextBox, entryPanel, {1695, 2730, 1755, 285}, "", 25, 8},
+    {"txtContact", 5, Kind::TextBox, entryPanel, {1695, 2730, 1755, 285}, "", 25, 8,
+     "lblPhone", false},
     {"lblPhone2", -1, Kind::Label, entryPanel, {3600, 2760, 1335, 255}, "Phone 2", 0, -1},
-    {"txtContact", 9, Kind::TextBox, entryPanel, {5040, 2760, 1755, 285}, "", 25, 35},
+    {"txtContact", 9, Kind::TextBox, entryPanel, {5040, 2760, 1755, 285}, "", 25, 35,
+     "lblPhone2", false},
     {"lblFAX", -1, Kind::Label, entryPanel, {255, 3090, 1335, 255}, "FAX", 0, -1},
-    {"txtContact", 6, Kind::TextBox, entryPanel, {1695, 3090, 1755, 285}, "", 20, 9},
+    {"txtContact", 6, Kind::TextBox, entryPanel, {1695, 3090, 1755, 285}, "", 20, 9,
+     "lblFAX", false},
     {"lblCell", -1, Kind::Label, entryPanel, {3600, 3120, 1335, 255}, "Cell", 0, -1},
-    {"txtContact", 10, Kind::TextBox, entryPanel, {5040, 3120, 1755, 285}, "", 20, 36},
+    {"txtContact", 10, Kind::TextBox, entryPanel, {5040, 3120, 1755, 285}, "", 20, 36,
+     "lblCell", false},
     {"lblEmail", -1, Kind::Label, entryPanel, {240, 3450, 1335, 255}, "E-Mail", 0, -1},
-    {"txtContact", 7, Kind::TextBox, entryPanel, {1695, 3450, 5115, 285}, "", 50, 10},
+    {"txtContact", 7, Kind::TextBox, entryPanel, {1695, 3450, 5115, 285}, "", 50, 10,
+     "lblEmail", false},
     {"lblVendorTerm", -1, Kind::Label, entryPanel, {225, 3825, 1335, 255}, "Vendor Term", 0, -1},
-    {"cboContactType", -1, Kind::ComboBox, entryPanel, {1695, 3810, 3075, 315}, "", 0, 27},
-    {"lblPrimaryPayTo",
-     -1,
-     Kind::Label,
-     entryPanel,
-     {285, 4320, 1095, 255},
-     "Primary Pay To",
-     0,
-     -1},
-    {"ChkDefault", -1, Kind::CheckBox, entryPanel, {1380, 4290, 210, 285}, "", 0, 29},
+    {"cboContactType", -1, Kind::ComboBox, entryPanel, {1695, 3810, 3075, 315}, "", 0, 27,
+     "lblVendorTerm", true},
+    {"lblPrimaryPayTo", -1, Kind::Label, entryPanel, {285, 4320, 1095, 255},
+     "Primary Pay To", 0, -1},
+    {"ChkDefault", -1, Kind::CheckBox, entryPanel, {1380, 4290, 210, 285}, "", 0, 29,
+     "lblPrimaryPayTo", false},
     {"lblActive", -1, Kind::Label, entryPanel, {2205, 4305, 495, 255}, "Active", 0, -1},
-    {"ChkActive", -1, Kind::CheckBox, entryPanel, {2715, 4275, 210, 285}, "", 0, 30},
+    {"ChkActive", -1, Kind::CheckBox, entryPanel, {2715, 4275, 210, 285}, "", 0, 30,
+     "lblActive", false},
     {"Label1", -1, Kind::Label, entryPanel, {3390, 4305, 615, 255}, "Serial #", 0, -1},
-    {"txtContact", 8, Kind::TextBox, entryPanel, {4275, 4200, 480, 360}, "", 2, 31},
+    {"txtContact", 8, Kind::TextBox, entryPanel, {4275, 4200, 480, 360}, "", 2, 31, "Label1", true},
     {"imgBullet", 0, Kind::Image, entryPanel, {1410, 262, 180, 180}, "", 0, -1},
     {"imgBullet", 1, Kind::Image, entryPanel, {1410, 622, 180, 180}, "", 0, -1},
     {"imgBullet", 2, Kind::Image, entryPanel, {1410, 1342, 180, 180}, "", 0, -1},
@@ -92,15 +118,17 @@ inline constexpr std::array<Item, 46> items{{
     {"imgBullet", 5, Kind::Image, entryPanel, {1410, 3877, 180, 180}, "", 0, -1},
     {"imgBullet", 6, Kind::Image, entryPanel, {4005, 4320, 180, 180}, "", 0, -1},
 }};
+// clang-format on
 
-// The Serial box's own font; every other control uses the standard font.
+// The Serial box's own font; every other control uses the form's standard font. "Sans Serif"
+// names no particular face: it stands for the system's standard sans-serif font.
 struct FontSpec {
     std::string_view family;
     int pointSize;
     bool bold;
     unsigned rgb;
 };
-inline constexpr FontSpec serialFont{"MS Sans Serif", 12, true, 0xFF0000};
+inline constexpr FontSpec serialFont{"Sans Serif", 12, true, 0xFF0000};
 
 // What an entry panel control shows of an entry.
 enum class EntryControl { None, TextBox, Country, State, Term, Active, Default };
@@ -114,40 +142,70 @@ struct FieldMapEntry {
     PayToField field;
 };
 
+// The list's columns: 0 is an entry's own text (its id), k >= 1 its sub-item k.
+namespace column {
+inline constexpr std::size_t id = 0;
+inline constexpr std::size_t name = 1;
+inline constexpr std::size_t serial = 2;
+inline constexpr std::size_t street1 = 3;
+inline constexpr std::size_t street2 = 4;
+inline constexpr std::size_t city = 5;
+inline constexpr std::size_t country = 6;
+inline constexpr std::size_t state = 7;
+inline constexpr std::size_t postalCode = 8;
+inline constexpr std::size_t phone = 9;
+inline constexpr std::size_t fax = 10;
+inline constexpr std::size_t email = 11;
+inline constexpr std::size_t active = 12;
+inline constexpr std::size_t phone2 = 13;
+inline constexpr std::size_t cell = 14;
+inline constexpr std::size_t defaultPayTo = 15;
+inline constexpr std::size_t defaultTerms = 16;
+inline constexpr std::size_t exported = 17;
+inline constexpr std::size_t addressId = 18;
+inline constexpr std::size_t lastSubItem = addressId;
+// The column the list is sorted by after a fill and after every mode change.
+inline constexpr std::int16_t serialSortKey = static_cast<std::int16_t>(serial);
+}  // namespace column
+
+// How the list, the table and the check boxes write yes and no (Active, DefaultPayTo).
+inline constexpr std::string_view yesText = "-1";
+inline constexpr std::string_view noText = "0";
+
 // The one correspondence between panel controls, list columns and table fields, in column
 // order. The country comes before the state: showing an entry selects the country first,
 // which refills the states that the state search then reads.
 inline constexpr std::array<FieldMapEntry, 19> entryFieldMap{{
-    {0, "VendorPayToID", 0, EntryControl::None, -1, fVendorPayToID},
-    {1, "Name", 1.8, EntryControl::TextBox, 0, fPayToName},
-    {2, "Serial", 8.5, EntryControl::TextBox, 8, fPayToSerial},
-    {3, "Street1", 0, EntryControl::TextBox, 1, fStreet1},
-    {4, "Street2", 0, EntryControl::TextBox, 2, fStreet2},
-    {5, "City", 3.2, EntryControl::TextBox, 3, fCity},
-    {6, "Country", 0, EntryControl::Country, -1, fCountry},
-    {7, "State", 0, EntryControl::State, -1, fState},
-    {8, "PostalCode", 0, EntryControl::TextBox, 4, fPostalCode},
-    {9, "Phone", 0, EntryControl::TextBox, 5, fPhone},
-    {10, "FAX", 0, EntryControl::TextBox, 6, fFAX},
-    {11, "Email", 0, EntryControl::TextBox, 7, fEmail},
-    {12, "Active", 0, EntryControl::Active, -1, fActive},
-    {13, "Phone2", 0, EntryControl::TextBox, 9, fPhone2},
-    {14, "Cell", 0, EntryControl::TextBox, 10, fPhone3},
-    {15, "DefaultPayTo", 0, EntryControl::Default, -1, fDefaultPayTo},
-    {16, "DefaultTerms", 0, EntryControl::Term, -1, fDefaultTerms},
-    {17, "Exported", 0, EntryControl::None, -1, fExported},
-    {18, "AddressID", 0, EntryControl::None, -1, fAddressID},
+    {column::id, "VendorPayToID", 0, EntryControl::None, -1, fVendorPayToID},
+    {column::name, "Name", 1.8, EntryControl::TextBox, 0, fPayToName},
+    {column::serial, "Serial", 8.5, EntryControl::TextBox, 8, fPayToSerial},
+    {column::street1, "Street1", 0, EntryControl::TextBox, 1, fStreet1},
+    {column::street2, "Street2", 0, EntryControl::TextBox, 2, fStreet2},
+    {column::city, "City", 3.2, EntryControl::TextBox, 3, fCity},
+    {column::country, "Country", 0, EntryControl::Country, -1, fCountry},
+    {column::state, "State", 0, EntryControl::State, -1, fState},
+    {column::postalCode, "PostalCode", 0, EntryControl::TextBox, 4, fPostalCode},
+    {column::phone, "Phone", 0, EntryControl::TextBox, 5, fPhone},
+    {column::fax, "FAX", 0, EntryControl::TextBox, 6, fFAX},
+    {column::email, "Email", 0, EntryControl::TextBox, 7, fEmail},
+    {column::active, "Active", 0, EntryControl::Active, -1, fActive},
+    {column::phone2, "Phone2", 0, EntryControl::TextBox, 9, fPhone2},
+    {column::cell, "Cell", 0, EntryControl::TextBox, 10, fPhone3},
+    {column::defaultPayTo, "DefaultPayTo", 0, EntryControl::Default, -1, fDefaultPayTo},
+    {column::defaultTerms, "DefaultTerms", 0, EntryControl::Term, -1, fDefaultTerms},
+    {column::exported, "Exported", 0, EntryControl::None, -1, fExported},
+    {column::addressId, "AddressID", 0, EntryControl::None, -1, fAddressID},
 }};
 
 inline constexpr std::size_t textBoxCount = 11;
 inline constexpr int serialBox = 8;
 inline constexpr int nameBox = 0;
 
-// The caption of the label beside txtContact element `index`.
-std::string_view textBoxCaption(int index);
+// The caption of the label that stands beside an input; empty for a control without one.
+std::string_view labelCaption(std::string_view name, int index = -1);
 // The layout row of a control (name and array index).
 std::optional<Item> find(std::string_view name, int index = -1);
-// Whether validation requires the input: those carry a marker.
+// Whether validation requires the input.
 bool isRequired(std::string_view name, int index = -1);
 
 }  // namespace xkr::layout

@@ -49,8 +49,7 @@ public:
     void setSortKey(std::int16_t key);
     void setSortOrder(std::int32_t order);
 
-    // The availability flag (the container's Enabled): False keeps the list out of the user's
-    // reach and takes the focus from it.
+    // Whether the user can reach the list: false also takes the focus from it.
     bool available() const { return enabled(); }
     void setAvailable(bool available) { setEnabled(available); }
     bool hideSelection() const { return m_hideSelection; }
@@ -99,7 +98,11 @@ private:
     const Item& item(std::size_t position) const { return m_items[slotAt(position)]; }
     void reorder();
     bool sortBy(const SortState& sort);
+    // A list sorted one way becomes sorted the other way (view/TextSort.h).
     void reverseEqualRuns(std::size_t key);
+    std::vector<std::string_view> sortKeys(std::size_t key) const;
+    // Rearranges the entries: order[i] is the display position that moves to position i.
+    void applyOrder(const std::vector<std::size_t>& order);
     void itemsDirty();
 
     double m_width;

@@ -26,7 +26,7 @@ void PayToEditor::UserControl_Initialize(const VersionRecord& version) {
     m_state.primaryGuard = false;
 }
 
-// The mode is told by the caption of cmdAdd: "Add" browse, "Save" add, "Update" edit.
+// The mode is told by the caption of cmdAdd (layout::caption).
 bool PayToEditor::inMode(std::string_view cmdAddCaption) const {
     return m_form.cmdAdd.caption() == cmdAddCaption;
 }

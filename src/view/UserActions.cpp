@@ -1,6 +1,20 @@
 #include "view/UserActions.h"
 
 namespace xkr::user {
+namespace {
+
+Outcome accepted(bool done) {
+    return done ? Outcome::Done : Outcome::Blocked;
+}
+
+// The focus moves to the target first; the action runs only once the target has it.
+template <typename Action>
+Outcome focusThen(Control& target, Action action) {
+    const Outcome focus = moveFocus(target);
+    return focus == Outcome::Done ? action() : focus;
+}
+
+}  // namespace
 
 Outcome moveFocus(Control& target) {
     switch (target.focusManager().userMoveFocus(target)) {
@@ -15,52 +29,45 @@ Outcome moveFocus(Control& target) {
     return Outcome::Cancelled;
 }
 
+Outcome tab(EditorForm& form, bool forward) {
+    const EditorForm::TabStop stop = form.nextTabStop(forward);
+    if (stop.control == nullptr)
+        return Outcome::NoTarget;
+    return moveFocus(*stop.control);
+}
+
 Outcome press(CommandButton& button) {
-    const Outcome focus = moveFocus(button);
-    if (focus != Outcome::Done)
-        return focus;
-    return button.userClick() ? Outcome::Done : Outcome::Blocked;
+    return focusThen(button, [&] { return accepted(button.userClick()); });
 }
 
 Outcome type(TextBox& box, std::string_view text) {
-    const Outcome focus = moveFocus(box);
-    if (focus != Outcome::Done)
-        return focus;
-    return box.userReplaceText(text) ? Outcome::Done : Outcome::Blocked;
+    return focusThen(box, [&] { return accepted(box.userReplaceText(text)); });
 }
 
 Outcome pick(ComboBox& combo, int index) {
-    const Outcome focus = moveFocus(combo);
-    if (focus != Outcome::Done)
-        return focus;
-    if (combo.locked())
-        return Outcome::Blocked;
-    if (index < 0 || index >= combo.listCount())
-        return Outcome::NoTarget;
-    return combo.userPick(index) ? Outcome::Done : Outcome::Blocked;
+    return focusThen(combo, [&] {
+        if (combo.locked())
+            return Outcome::Blocked;
+        if (index < 0 || index >= combo.listCount())
+            return Outcome::NoTarget;
+        return accepted(combo.userPick(index));
+    });
 }
 
 Outcome click(CheckBox& box) {
-    const Outcome focus = moveFocus(box);
-    if (focus != Outcome::Done)
-        return focus;
-    return box.userClick() ? Outcome::Done : Outcome::Blocked;
+    return focusThen(box, [&] { return accepted(box.userClick()); });
 }
 
 Outcome clickEntry(ListView& list, std::size_t position) {
-    const Outcome focus = moveFocus(list);
-    if (focus != Outcome::Done)
-        return focus;
-    if (position >= list.itemCount())
-        return Outcome::NoTarget;
-    return list.userSelectAndClick(position) ? Outcome::Done : Outcome::Blocked;
+    return focusThen(list, [&] {
+        if (position >= list.itemCount())
+            return Outcome::NoTarget;
+        return accepted(list.userSelectAndClick(position));
+    });
 }
 
 Outcome clickList(ListView& list) {
-    const Outcome focus = moveFocus(list);
-    if (focus != Outcome::Done)
-        return focus;
-    return list.userClick() ? Outcome::Done : Outcome::Blocked;
+    return focusThen(list, [&] { return accepted(list.userClick()); });
 }
 
 Outcome clickHeader(ListView& list, std::size_t position1) {
@@ -68,7 +75,7 @@ Outcome clickHeader(ListView& list, std::size_t position1) {
         return Outcome::Blocked;
     if (position1 < 1 || position1 > list.columnHeaders().size())
         return Outcome::NoTarget;
-    return list.userClickHeader(position1) ? Outcome::Done : Outcome::Blocked;
+    return accepted(list.userClickHeader(position1));
 }
 
 }  // namespace xkr::user

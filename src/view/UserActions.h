@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "view/Controls.h"
+#include "view/EditorForm.h"
 #include "view/ListView.h"
 
 // What a person does at the form, each as one step: the focus moves first (raising the
-// validation of the control that loses it), then the action. The scripted host and the tests
-// call these; the Qt binding performs the same two halves from real mouse and key events.
+// validation of the control that loses it), then the action. Every front end reaches the
+// editor through these: the scripted host and the tests call them, the Qt bindings call them
+// from real mouse and key events (a click on a button: press, which runs cmdAdd_Click).
 namespace xkr::user {
 
 enum class Outcome {
@@ -19,6 +21,8 @@ enum class Outcome {
 };
 
 Outcome moveFocus(Control& target);
+// Tab (forward) or Shift+Tab: the user's focus move to EditorForm::nextTabStop.
+Outcome tab(EditorForm& form, bool forward);
 Outcome press(CommandButton& button);
 Outcome type(TextBox& box, std::string_view text);
 Outcome pick(ComboBox& combo, int index);

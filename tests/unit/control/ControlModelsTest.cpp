@@ -153,7 +153,7 @@ TEST_F(ListViewModel, SortsAsTextStablyAndTheSelectionFollowsItsEntry) {
 
 TEST_F(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
     int emitted = 0;
-    list.itemsChanged.connect([&] { ++emitted; });
+    const Signal::Connection counting = list.itemsChanged.connect([&] { ++emitted; });
     {
         ListView::UpdateBatch outer(list);
         {

@@ -22,7 +22,7 @@ TEST(PayToTable, RefusesWhatItCannotDo) {
     const std::vector<std::tuple<const char*, Run>> rows = {
         {"unknown name", [](PayToTable& t) { t.value("NoSuchField"); }},
         {"position 21", [](PayToTable& t) { t.hasValue(payToFieldCount); }},
-        {"find on unknown field", [](PayToTable& t) { t.find("NoSuchField = 'A'"); }},
+        {"find on unknown field", [](PayToTable& t) { t.findFirst(payToFieldCount, "A"); }},
         {"reading at the end", [](PayToTable& t) { t.moveNext(), t.value(0); }},
         {"writing at the end", [](PayToTable& t) { t.moveNext(), t.setValue(0, "X"); }},
         {"moving past the end", [](PayToTable& t) { t.moveNext(), t.moveNext(); }},
@@ -79,25 +79,17 @@ TEST(PayToTable, RewritingAFieldKeepsTheOthers) {
     EXPECT_EQ(column(table).front(), "other");
 }
 
-TEST(PayToTable, FindReachesTheFirstExactMatchFromTheCurrentRow) {
+TEST(PayToTable, FindFirstReachesTheFirstExactMatch) {
     const Ids ids = {"X", "XY", "x", "O'Brien", " A B ", "a = 'b", "X"};
     const std::size_t end = ids.size();
-    // Callers move first before finding, but the table's own contract is the current row.
-    const std::vector<std::tuple<const char*, std::size_t, std::string, std::size_t>> rows = {
-        {"first of two", 0, "X", 0},        {"exact, not a prefix", 0, "XY", 1},
-        {"case-sensitive", 0, "x", 2},      {"quote in the id", 0, "O'Brien", 3},
-        {"spaces kept", 0, " A B ", 4},     {"not trimmed", 0, "A B", end},
-        {"criterion text", 0, "a = 'b", 5}, {"empty id", 0, "", end},
-        {"from the cursor", 1, "X", 6}};
-    for (const auto& [name, from, id, expected] : rows) {
-        PayToTable table = tableWithIds(ids);
-        for (std::size_t i = 0; i < end; ++i)
-            moveTo(table, i), table.setValue(1, std::to_string(i));
-        moveTo(table, from);
-        table.find("VendorPayToID = '" + id + "'");
-        EXPECT_EQ(table.eof() ? std::to_string(end) : table.value(1), std::to_string(expected))
-            << name;
-    }
+    const std::vector<std::tuple<const char*, std::string, std::size_t>> rows = {
+        {"first of two", "X", 0},        {"exact, not a prefix", "XY", 1},
+        {"case-sensitive", "x", 2},      {"quote in the id", "O'Brien", 3},
+        {"spaces kept", " A B ", 4},     {"not trimmed", "A B", end},
+        {"criterion text", "a = 'b", 5}, {"empty id", "", end}};
+    const PayToTable table = tableWithIds(ids);
+    for (const auto& [name, id, expected] : rows)
+        EXPECT_EQ(table.findFirst(0, id).value_or(end), expected) << name;
 }
 
 TEST(PayToTable, MoveNextAfterDeleteReachesTheRowThatFollowed) {
