@@ -1,12 +1,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "table/ContactDataText.h"
 
-// One thing a host or a user does to the control. The fuzz target decodes its input into steps,
-// so that one runner checks them and one writer turns them into a host script.
+// One thing a host or a user does to the control, as the fuzz target decodes it from its input.
 namespace xkr::session {
 
 enum class StepKind {
@@ -34,8 +32,6 @@ struct Step {
     std::string text;       // Load: the contact data text; Type: the typed text
     Separators separators;  // Load only
 };
-
-using Steps = std::vector<Step>;
 
 // Focus targets: txtContact 0 to 10, then the combos, check boxes, buttons and the list.
 inline constexpr int focusTargetCount = 11 + 3 + 2 + 3 + 1;
