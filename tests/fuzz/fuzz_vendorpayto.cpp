@@ -142,6 +142,13 @@ private:
 
 }  // namespace
 
+// Freed memory stays poisoned for the last 16 MB of frees rather than 256 MB: an input frees far
+// less, so a use after free within it is still caught, and the fuzzer no longer spends a third
+// of its time faulting in fresh pages.
+extern "C" const char* __asan_default_options() {
+    return "quarantine_size_mb=16";
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     xkr::session::Session session;
     Decoder decoder(data, size);
