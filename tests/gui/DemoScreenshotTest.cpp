@@ -1,31 +1,15 @@
 #include <QApplication>
-#include <QFontMetrics>
 #include <QImage>
 #include <QProcess>
-#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "GuiFixture.h"
 
 // The README's run command without a display: the demo writes a picture of its window.
 class DemoScreenshotTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Without a font package Qt still renders, but every glyph is an empty box; without the
-    // semi-condensed face the widget asks for, Qt squeezes the normal one.
-    void textHasTheCondensedFace() {
-        xkr::test::GuiFixture f;
-        const QFont font = f.find<QWidget>(QStringLiteral("txtContact_0"))->font();
-        QVERIFY(QFontMetrics(font).inFont(QLatin1Char('N')));
-        const QRawFont face = QRawFont::fromFont(font);
-        QVERIFY2(face.styleName().contains(QStringLiteral("Condensed")),
-                 qPrintable(QStringLiteral("the text is drawn in '%1 %2', not a condensed face: "
-                                           "is fonts-dejavu-extra installed?")
-                                .arg(face.familyName(), face.styleName())));
-    }
-
     void headlessDemoWritesScreenshot() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
