@@ -4,7 +4,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 // The README's run command without a display: the demo writes a picture of its window.
 class DemoScreenshotTest : public QObject {
     Q_OBJECT
