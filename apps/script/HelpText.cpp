@@ -16,6 +16,7 @@ Host calls
   load FS RS TS FILE        LetContactAddress with the bytes of FILE (relative to the script)
   load-text FS RS TS TEXT   LetContactAddress with TEXT
   vendor ID true|false      LetVendorIDNMode
+  postal-check true|false   LetPostalCodeCheck: Save and Update check postal codes, or not
   export                    prints export: RESULT (or error)
   changed-default           prints changed-default: RESULT (or error)
   load-status               prints load-status: ok | stopped (DETAIL)
@@ -45,7 +46,7 @@ User actions (the focus moves first; validation may keep it)
 Inspecting
   show txtContact N | show COMBO | show items COMBO | show CHECK | show BUTTON
   show lstContacts | show lblVersionNumber | show fields | show entries | show rows
-  show headers | show focus
+  show headers | show focus | show selection (the focused text box and its selected text)
 )";
 }
 

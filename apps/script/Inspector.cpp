@@ -93,6 +93,20 @@ void showHeaders(std::ostream& out, const ListView& list) {
     }
 }
 
+// The focused text box and the part of its text that is selected.
+void showSelection(std::ostream& out, const EditorForm& form) {
+    const auto* box = dynamic_cast<const TextBox*>(form.focus.focused());
+    if (box == nullptr) {
+        out << "selection: none\n";
+        return;
+    }
+    const std::string& text = box->text();
+    const std::size_t start = text::leftChars(text, box->selStart()).size();
+    const std::size_t end = text::leftChars(text, box->selStart() + box->selLength()).size();
+    out << "selection: " << box->displayName() << ' ' << quoted(text.substr(start, end - start))
+        << '\n';
+}
+
 }  // namespace
 
 void showFocus(std::ostream& out, const EditorForm& form) {
@@ -138,6 +152,8 @@ void runShow(LineArgs& args, VendorPayTo& control, std::ostream& out) {
         showHeaders(out, form.lstContacts);
     } else if (what == "focus") {
         showFocus(out, form);
+    } else if (what == "selection") {
+        showSelection(out, form);
     } else {
         throw ScriptError("nothing to show called " + escapeText(what));
     }

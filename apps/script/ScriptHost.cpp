@@ -23,6 +23,12 @@ std::string readBytes(const std::filesystem::path& path, std::string_view given)
     return bytes;
 }
 
+bool trueOrFalse(const std::string& word, std::string_view name) {
+    if (word != "true" && word != "false")
+        throw ScriptError(std::string(name) + " must be true or false");
+    return word == "true";
+}
+
 }  // namespace
 
 ScriptHost::ScriptHost(std::ostream& out, std::filesystem::path folder)
@@ -83,6 +89,10 @@ void ScriptHost::runHostCall(const std::string& command, LineArgs& args) {
         loadText(args);
     } else if (command == "vendor") {
         vendor(args);
+    } else if (command == "postal-check") {
+        const std::string check = args.word("CHECK");
+        args.end();
+        m_control->LetPostalCodeCheck(trueOrFalse(check, "CHECK"));
     } else if (command == "answer") {
         const std::string answer = args.word("yes or no");
         args.end();
@@ -130,10 +140,9 @@ void ScriptHost::vendor(LineArgs& args) {
     const std::int32_t id = toInt32(args.word("ID"), "vendor id");
     const std::string mode = args.word("MODE");
     args.end();
-    if (mode != "true" && mode != "false")
-        throw ScriptError("MODE must be true or false");
+    const bool editable = trueOrFalse(mode, "MODE");
     try {
-        m_control->LetVendorIDNMode(id, mode == "true");
+        m_control->LetVendorIDNMode(id, editable);
     } catch (const VendorPayToError&) {
         m_out << "vendor: error\n";
     }

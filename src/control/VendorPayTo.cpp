@@ -127,6 +127,11 @@ void VendorPayTo::LetVendorIDNMode(std::int32_t plVendorID, bool tbMode) {
     }
 }
 
+// Cannot fail; the next Save or Update checks with the new setting.
+void VendorPayTo::LetPostalCodeCheck(bool tbCheck) {
+    m_state.postalCodeCheck = tbCheck;
+}
+
 // Answers from the list, which also carries primary marks not yet saved into the table.
 std::string VendorPayTo::ChangedDefault() {
     CallScope scope(*this);

@@ -29,6 +29,14 @@ public:
     std::string GetContactAddress();
     void LetVendorIDNMode(std::int32_t plVendorID, bool tbMode);
     std::string ChangedDefault();
+    // Switches the postal-code check of Save and Update on or off; off until a host switches it
+    // on.
+    void LetPostalCodeCheck(bool tbCheck);
+
+    // The host's settings as they stand.
+    std::int32_t vendorId() const { return m_state.vendorId; }
+    bool mode() const { return m_state.modeFlag; }
+    bool postalCodeCheck() const { return m_state.postalCodeCheck; }
 
     // Why the last load stopped early; empty when it went through or before any load. A blank
     // text is no load and leaves it as it was.

@@ -86,10 +86,8 @@ void PayToEditor::cmdEdit_Click() {
 
 // Traps nothing: a failure passes to whoever raised the click.
 void PayToEditor::cmdDelete_Click() {
-    if (m_messageBox("Do you want to delete the selected Address?", "Information Validation",
-                     msgbox::yesNoQuestion) == msgbox::no) {
+    if (!confirm("Do you want to delete the selected Address?"))
         return;
-    }
     ListView& list = m_form.lstContacts;
     const auto selected = list.selectedIndex();
     if (!selected)

@@ -23,6 +23,7 @@ struct EditorState {
     std::int16_t newIdCounter = 0;    // numbers the temporary ids; nothing resets it
     std::string primaryChangeMarker;  // "Changed" once the user changed Primary Pay To
     bool primaryGuard = false;        // set while code itself sets Primary Pay To
+    bool postalCodeCheck = false;     // the host's switch for the postal-code check
     // What an entry left unsaved must put back: the list's primary marks as they were before
     // the Primary Pay To box changed them (list position, old text), and the marker as it was
     // when Add or Edit was pressed. Positions hold while an entry is typed: the list can be

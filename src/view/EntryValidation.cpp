@@ -3,6 +3,7 @@
 
 #include "common/Text.h"
 #include "view/PayToEditor.h"
+#include "view/PostalCodes.h"
 
 namespace xkr {
 namespace {
@@ -14,12 +15,24 @@ constexpr std::size_t kNameWidth = payToFields[fPayToName].width;
 constexpr std::int32_t kLowestTermCode = -999;
 constexpr std::int32_t kHighestTermCode = 9999;
 
+// The user corrects the box from here: typing replaces the selected text.
+void selectAllAndFocus(TextBox& box) {
+    box.setSelStart(0);
+    box.setSelLength(text::charCount(box.text()));
+    box.SetFocus();
+}
+
 }  // namespace
 
 void PayToEditor::refuse(const std::string& message, Control* focusTarget) {
     m_messageBox(message, kTitle, msgbox::information);
     if (focusTarget != nullptr)
         focusTarget->SetFocus();
+}
+
+// Only No declines: any other answer goes ahead, as the question's default button does.
+bool PayToEditor::confirm(const std::string& question) {
+    return m_messageBox(question, "Information Validation", msgbox::yesNoQuestion) != msgbox::no;
 }
 
 // Traps nothing: a failure (the focus sent to a disabled box) passes to the command.
@@ -80,9 +93,7 @@ bool PayToEditor::ValidateEntry() {
         for (std::size_t i = 0; i < count; ++i) {
             if (list.column(i, layout::column::serial) == serial) {
                 m_messageBox("Serial number already exists !", kTitle, msgbox::information);
-                serialBox.setSelStart(0);
-                serialBox.setSelLength(text::charCount(serialBox.text()));
-                serialBox.SetFocus();
+                selectAllAndFocus(serialBox);
                 return false;
             }
         }
@@ -98,6 +109,37 @@ bool PayToEditor::ValidateEntry() {
             return false;
         }
     }
+    return !m_state.postalCodeCheck || confirmPostalCode();
+}
+
+// A code that does not match its country or state may still be right (a new ZIP code, a
+// military address), so the user decides. A code that fails both is asked about its format
+// only: its state's prefixes say nothing about a malformed code.
+bool PayToEditor::confirmPostalCode() {
+    TextBox& box = m_form.txtContact(layout::postalCodeBox);
+    const ComboBox& country = m_form.cboContactCountry;
+    const std::int32_t countryCode = country.itemData(country.listIndex());
+    const std::string stateName = m_form.cboContactState.text();
+    const postal::Verdict verdict =
+        postal::check(countryCode, chosenStateCode(), stateName, box.text());
+    const std::string code(text::trim(box.text()));
+    std::string question;
+    if (verdict.finding == postal::Finding::NotTheFormat && countryCode == layout::country::usa) {
+        question = "Postal Code " + code +
+                   " does not look like a US ZIP code (12345 or 12345-6789). Store it anyway?";
+    } else if (verdict.finding == postal::Finding::NotTheFormat) {
+        question = "Postal Code " + code +
+                   " does not look like a Canadian postal code (A1A 1A1). Store it anyway?";
+    } else if (verdict.finding == postal::Finding::NotTheState) {
+        question =
+            "Postal Code " + code + " is not a postal code of " + stateName + ". Store it anyway?";
+    }
+    if (!question.empty() && !confirm(question)) {
+        selectAllAndFocus(box);
+        return false;
+    }
+    if (verdict.stored != box.text())
+        box.setText(verdict.stored);
     return true;
 }
 
@@ -105,9 +147,7 @@ void PayToEditor::refuseSerial(const std::string& message, bool& cancel) {
     TextBox& box = m_form.txtContact(layout::serialBox);
     cancel = true;
     m_messageBox(message, kTitle, msgbox::information);
-    box.setSelStart(0);
-    box.setSelLength(text::charCount(box.text()));
-    box.SetFocus();
+    selectAllAndFocus(box);
 }
 
 void PayToEditor::txtContact_Validate(int index, bool& cancel) {

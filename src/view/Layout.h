@@ -200,6 +200,15 @@ inline constexpr std::array<FieldMapEntry, 19> entryFieldMap{{
 inline constexpr std::size_t textBoxCount = 11;
 inline constexpr int serialBox = 8;
 inline constexpr int nameBox = 0;
+inline constexpr int postalCodeBox = 4;
+
+// The country combo's item codes, which are also the items' positions: the state list is
+// filled by comparing the position with the states' country field.
+namespace country {
+inline constexpr std::int32_t others = 0;
+inline constexpr std::int32_t usa = 1;
+inline constexpr std::int32_t canada = 2;
+}  // namespace country
 
 // The caption of the label that stands beside an input; empty for a control without one.
 std::string_view labelCaption(std::string_view name, int index = -1);

@@ -13,9 +13,12 @@ struct Country {
     const char* text;
     std::int32_t code;
 };
-// Added unsorted in code order, so a country's list position equals its code: the state list
-// is filled by comparing the position with the states' country field.
-constexpr Country countries[] = {{"Others", 0}, {"USA", 1}, {"Canada", 2}};
+// Added unsorted in code order, so a country's list position equals its code.
+constexpr Country countries[] = {
+    {"Others", layout::country::others},
+    {"USA", layout::country::usa},
+    {"Canada", layout::country::canada},
+};
 
 std::optional<std::int32_t> wholeNumber(std::string_view text) {
     const auto value = text::toNumber(text);
@@ -83,6 +86,25 @@ void PayToEditor::FillStateList(const std::string& ptCountry) {
     }
     if (state.listCount() > 0)
         state.setListIndex(0);
+}
+
+// Field 2 of the chosen state's record: the first record of the chosen country with the
+// state's code and name. Empty when none has them, as after a load that stopped before the
+// lists were filled again.
+std::string_view PayToEditor::chosenStateCode() const {
+    const ComboBox& state = m_form.cboContactState;
+    if (state.listIndex() < 0)
+        return {};
+    const std::string country = std::to_string(m_form.cboContactCountry.listIndex());
+    const std::int32_t code = state.itemData(state.listIndex());
+    const std::string name = state.text();
+    for (const LookupRecord& record : m_state.stateLookup) {
+        if (record.size() >= 4 && record[1] == country && record[3] == name &&
+            wholeNumber(record[0]) == code) {
+            return record[2];
+        }
+    }
+    return {};
 }
 
 }  // namespace xkr

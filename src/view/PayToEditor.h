@@ -62,6 +62,9 @@ private:
     void setPrimaryBoxGuarded(int value);
     void refuse(const std::string& message, Control* focusTarget);
     void refuseSerial(const std::string& message, bool& cancel);
+    bool confirm(const std::string& question);
+    bool confirmPostalCode();
+    std::string_view chosenStateCode() const;
     std::string panelValue(const layout::FieldMapEntry& entry) const;
 
     EditorState& m_state;
