@@ -4,10 +4,6 @@
 
 #include "ui_HostWindow.h"
 
-namespace {
-const int sampleVendorId = 1001;
-}
-
 HostWindow::HostWindow(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::HostWindow>()) {
     m_ui->setupUi(this);
@@ -29,7 +25,6 @@ void HostWindow::loadSampleVendor() {
     // The sample's separators: fields "|", records a line feed, tables "%%" on a line of its own.
     m_ui->payTo->LetContactAddress(QString::fromUtf8(sample.readAll()), QStringLiteral("|"),
                                    QStringLiteral("\n"), QStringLiteral("%%\n"));
-    m_ui->payTo->LetVendorIDNMode(sampleVendorId, true);
     if (!m_ui->payTo->loadStatus().isEmpty()) {
         m_ui->resultView->setPlainText(tr("Load stopped: %1").arg(m_ui->payTo->loadStatus()));
     }

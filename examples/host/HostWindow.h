@@ -21,7 +21,8 @@ public:
     ~HostWindow() override;
 
     xkr::VendorPayToWidget& payTo();
-    // Loads the bundled sample vendor and opens it for editing.
+    // Loads the bundled sample vendor. The form sets the vendor id, the editing mode and the
+    // postal-code check (HostWindow.ui), so the entries open for editing.
     void loadSampleVendor();
 
 private:

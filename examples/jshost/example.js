@@ -4,8 +4,8 @@ payTo.LetContactAddress(
         "^3|Net 30|30 days~^10|1|CA|California~",
     "|", "~", "^");
 payTo.LetVendorIDNMode(1234, true);
-if (payTo.loadStatus() !== "")
-    console.warn("load stopped early: " + payTo.loadStatus());
+if (payTo.loadStatus !== "")
+    console.warn("load stopped early: " + payTo.loadStatus);
 
 function collect() {
     console.log("added or changed: " + payTo.GetContactAddress());

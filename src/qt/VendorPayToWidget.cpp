@@ -59,10 +59,13 @@ void VendorPayToWidget::LetContactAddress(const QString& ptContactData,
                                           const QString& ptFieldSeparator,
                                           const QString& ptRecordSeparator,
                                           const QString& ptTableSeparator) {
+    const QString statusBefore = loadStatus();
     hostCall("LetContactAddress", [&] {
         m_control->LetContactAddress(toStd(ptContactData), toStd(ptFieldSeparator),
                                      toStd(ptRecordSeparator), toStd(ptTableSeparator));
     });
+    if (loadStatus() != statusBefore)
+        Q_EMIT loadStatusChanged(loadStatus());
 }
 
 QString VendorPayToWidget::GetContactAddress() {
@@ -70,13 +73,52 @@ QString VendorPayToWidget::GetContactAddress() {
                     [&] { return QString::fromStdString(m_control->GetContactAddress()); });
 }
 
+// The control stores both values before anything can fail, so they are compared also after a
+// failing call.
 void VendorPayToWidget::LetVendorIDNMode(int plVendorID, bool tbMode) {
+    const int idBefore = vendorId();
+    const bool editableBefore = editable();
     hostCall("LetVendorIDNMode", [&] { m_control->LetVendorIDNMode(plVendorID, tbMode); });
+    if (vendorId() != idBefore)
+        Q_EMIT vendorIdChanged(vendorId());
+    if (editable() != editableBefore)
+        Q_EMIT editableChanged(editable());
 }
 
 QString VendorPayToWidget::ChangedDefault() {
     return hostCall("ChangedDefault",
                     [&] { return QString::fromStdString(m_control->ChangedDefault()); });
+}
+
+void VendorPayToWidget::LetPostalCodeCheck(bool tbCheck) {
+    const bool before = postalCodeCheck();
+    hostCall("LetPostalCodeCheck", [&] { m_control->LetPostalCodeCheck(tbCheck); });
+    if (postalCodeCheck() != before)
+        Q_EMIT postalCodeCheckChanged(postalCodeCheck());
+}
+
+int VendorPayToWidget::vendorId() const {
+    return m_control->vendorId();
+}
+
+void VendorPayToWidget::setVendorId(int vendorId) {
+    LetVendorIDNMode(vendorId, editable());
+}
+
+bool VendorPayToWidget::editable() const {
+    return m_control->mode();
+}
+
+void VendorPayToWidget::setEditable(bool editable) {
+    LetVendorIDNMode(vendorId(), editable);
+}
+
+bool VendorPayToWidget::postalCodeCheck() const {
+    return m_control->postalCodeCheck();
+}
+
+void VendorPayToWidget::setPostalCodeCheck(bool check) {
+    LetPostalCodeCheck(check);
 }
 
 QString VendorPayToWidget::loadStatus() const {

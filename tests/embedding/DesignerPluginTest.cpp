@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUiLoader>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
@@ -29,10 +30,16 @@ private Q_SLOTS:
                                    widgetBox->includeFile()),
                  qPrintable(widgetBox->includeFile()));
 
-        // What Designer drops when the control is dragged from the widget box, declared as a
-        // custom widget of the form as Designer saves it. QUiLoader falls back to a plain
-        // QWidget when no plugin claims the class, and says so only in a warning.
-        QByteArray form = widgetBox->domXml().toUtf8().replace(
+        // What Designer drops when the control is dragged from the widget box, with the host's
+        // settings set in the Property Editor, declared as a custom widget of the form as
+        // Designer saves it. QUiLoader falls back to a plain QWidget when no plugin claims the
+        // class, and says so only in a warning.
+        QByteArray form = widgetBox->domXml().toUtf8();
+        form.replace("name=\"vendorPayTo\"/>",
+                     "name=\"vendorPayTo\"><property name=\"vendorId\"><number>1001</number>"
+                     "</property><property name=\"editable\"><bool>true</bool></property>"
+                     "<property name=\"postalCodeCheck\"><bool>true</bool></property></widget>");
+        form.replace(
             "</ui>",
             "<customwidgets><customwidget><class>xkr::VendorPayToWidget</class><extends>QWidget"
             "</extends><header>XKRVendorPayTo/VendorPayToWidget.h</header></customwidget>"
@@ -47,10 +54,20 @@ private Q_SLOTS:
         QCOMPARE(control->objectName(), QStringLiteral("vendorPayTo"));
         QCOMPARE(QString::fromLatin1(control->metaObject()->className()), widgetClass);
         auto* cmdAdd = control->findChild<QPushButton*>(QStringLiteral("cmdAdd"));
-        QVERIFY(cmdAdd != nullptr && !cmdAdd->isEnabled());
+        QVERIFY(cmdAdd != nullptr && cmdAdd->isEnabled());
+        QCOMPARE(control->property("vendorId"), QVariant(1001));
+        QCOMPARE(control->property("postalCodeCheck"), QVariant(true));
+
+        // The host method and the properties are one setting: each change is told once.
+        QSignalSpy editableChanged(control.get(), SIGNAL(editableChanged(bool)));
+        QSignalSpy vendorIdChanged(control.get(), SIGNAL(vendorIdChanged(int)));
+        QVERIFY(control->setProperty("editable", true));
         QVERIFY(QMetaObject::invokeMethod(control.get(), "LetVendorIDNMode", Q_ARG(int, 1234),
-                                          Q_ARG(bool, true)));
-        QVERIFY(cmdAdd->isEnabled());
+                                          Q_ARG(bool, false)));
+        QVERIFY(!cmdAdd->isEnabled());
+        QCOMPARE(control->property("vendorId"), QVariant(1234));
+        QCOMPARE(editableChanged.count(), 1);
+        QCOMPARE(vendorIdChanged.count(), 1);
     }
 };
 

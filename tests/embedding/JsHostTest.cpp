@@ -39,6 +39,17 @@ private Q_SLOTS:
                "failed + ' ' + (payTo.GetContactAddress() === exported && payTo.lastError() === "
                "'');"
             << "[] true true";
+        // The host's settings as properties by name; a second identical load changes no status.
+        QTest::newRow("properties read and written by name")
+            << "var told = 0;\n"
+               "payTo.loadStatusChanged.connect(function () { ++told; });\n"
+               "payTo.vendorId = 77;\n"
+               "payTo.editable = true;\n"
+               "payTo.postalCodeCheck = true;\n"
+               "payTo.LetContactAddress('1|A~^3|x|y~', '|', '~', '^');\n"
+               "payTo.LetContactAddress('1|A~^3|x|y~', '|', '~', '^');\n"
+               "[payTo.vendorId, payTo.editable, payTo.postalCodeCheck, told, payTo.loadStatus];"
+            << "77,true,true,1,the text holds 2 tables; it must hold exactly 3";
     }
 
     void scriptCallsMethodsByName() {

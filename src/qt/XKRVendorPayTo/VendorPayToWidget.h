@@ -22,8 +22,17 @@ class FormBinding;
 // where an exception has nowhere to go. A failing call writes a warning to the Qt log, returns
 // an empty result and leaves its message in lastError(); the next call clears it. Hosts that
 // want the exception call control() directly.
+//
+// The host's settings are also properties, for Qt Designer, uic and script hosts: writing one
+// calls its host method (vendorId and editable call LetVendorIDNMode with the other's current
+// value). Their signals tell every change made through the widget's methods.
 class VendorPayToWidget : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(int vendorId READ vendorId WRITE setVendorId NOTIFY vendorIdChanged)
+    Q_PROPERTY(bool editable READ editable WRITE setEditable NOTIFY editableChanged)
+    Q_PROPERTY(bool postalCodeCheck READ postalCodeCheck WRITE setPostalCodeCheck NOTIFY
+                   postalCodeCheckChanged)
+    Q_PROPERTY(QString loadStatus READ loadStatus NOTIFY loadStatusChanged)
 
 public:
     explicit VendorPayToWidget(QWidget* parent = nullptr);
@@ -36,9 +45,17 @@ public:
     Q_INVOKABLE QString GetContactAddress();
     Q_INVOKABLE void LetVendorIDNMode(int plVendorID, bool tbMode);
     Q_INVOKABLE QString ChangedDefault();
+    Q_INVOKABLE void LetPostalCodeCheck(bool tbCheck);
 
+    int vendorId() const;
+    void setVendorId(int vendorId);
+    // Whether the user may add and change entries: LetVendorIDNMode's mode.
+    bool editable() const;
+    void setEditable(bool editable);
+    bool postalCodeCheck() const;
+    void setPostalCodeCheck(bool check);
     // Why the last load stopped early; empty when it went through.
-    Q_INVOKABLE QString loadStatus() const;
+    QString loadStatus() const;
     // The failure of the last host method call; empty when it succeeded.
     Q_INVOKABLE QString lastError() const;
 
@@ -52,6 +69,12 @@ public:
     void setMessageBox(MessageBox messageBox);
 
     QSize sizeHint() const override;
+
+Q_SIGNALS:
+    void vendorIdChanged(int vendorId);
+    void editableChanged(bool editable);
+    void postalCodeCheckChanged(bool check);
+    void loadStatusChanged(const QString& loadStatus);
 
 protected:
     bool focusNextPrevChild(bool next) override;
