@@ -35,7 +35,7 @@ QString VendorPayToDesignerPlugin::includeFile() const {
 }
 
 QIcon VendorPayToDesignerPlugin::icon() const {
-    return {};
+    return QIcon(QStringLiteral(":/xkr/VendorPayToIcon.png"));
 }
 
 bool VendorPayToDesignerPlugin::isContainer() const {

@@ -24,6 +24,7 @@ private Q_SLOTS:
         QVERIFY(widgetBox != nullptr);
         QCOMPARE(widgetBox->name(), widgetClass);
         QCOMPARE(widgetBox->group(), QStringLiteral("XKRVendorPayTo"));
+        QVERIFY(!widgetBox->icon().pixmap(22).isNull());
         // uic writes this include into generated code; it must resolve against the folder that
         // is installed as include/ (here: the widget's source root).
         QVERIFY2(QFileInfo::exists(QStringLiteral(XKR_WIDGET_HEADER_ROOT "/") +
