@@ -17,9 +17,11 @@ DemoWindow::DemoWindow(QWidget* parent)
     auto* getAddresses = new QPushButton(QStringLiteral("GetContactAddress"));
     auto* changedDefault = new QPushButton(QStringLiteral("ChangedDefault"));
     auto* viewOnly = new QCheckBox(QStringLiteral("View only"));
+    auto* postalCheck = new QCheckBox(QStringLiteral("Check postal codes"));
     getAddresses->setObjectName(QStringLiteral("demoGetContactAddress"));
     changedDefault->setObjectName(QStringLiteral("demoChangedDefault"));
     viewOnly->setObjectName(QStringLiteral("demoViewOnly"));
+    postalCheck->setObjectName(QStringLiteral("demoPostalCheck"));
     m_output->setObjectName(QStringLiteral("demoOutput"));
     m_output->setReadOnly(true);
     m_output->setPlaceholderText(QStringLiteral("Results of the host methods show here."));
@@ -29,6 +31,7 @@ DemoWindow::DemoWindow(QWidget* parent)
     side->addWidget(getAddresses);
     side->addWidget(changedDefault);
     side->addWidget(viewOnly);
+    side->addWidget(postalCheck);
     side->addWidget(m_output, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_payTo, 0, Qt::AlignTop);
@@ -40,6 +43,7 @@ DemoWindow::DemoWindow(QWidget* parent)
             [this] { report(QStringLiteral("ChangedDefault"), m_payTo->ChangedDefault()); });
     connect(viewOnly, &QCheckBox::toggled, this,
             [this](bool on) { m_payTo->LetVendorIDNMode(sampleVendorId, !on); });
+    connect(postalCheck, &QCheckBox::toggled, m_payTo, &xkr::VendorPayToWidget::setPostalCodeCheck);
 
     loadSample();
     resize(m_payTo->sizeHint().width() + 280, m_payTo->sizeHint().height() + 24);
