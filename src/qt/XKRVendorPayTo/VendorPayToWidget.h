@@ -54,6 +54,9 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // A language change shows every text again, translated; entry, mode, selection and sort
+    // stay as they are.
+    void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
