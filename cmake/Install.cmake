@@ -35,6 +35,13 @@ endforeach()
 
 if(TARGET xkr_widgets)
   xkr_install_library(xkr_widgets Widgets XKRVendorPayToWidgetsTargets)
+  # The translations are a resource inside the shared library; a static one brings them in
+  # object libraries of their own.
+  get_target_property(xkr_widgets_resources xkr_widgets XKR_RESOURCE_TARGETS)
+  if(xkr_widgets_resources)
+    install(TARGETS ${xkr_widgets_resources} EXPORT XKRVendorPayToWidgetsTargets
+      OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  endif()
   install(DIRECTORY src/qt/XKRVendorPayTo/ DESTINATION ${XKR_INSTALL_INCLUDEDIR}
     FILES_MATCHING PATTERN "*.h")
 endif()

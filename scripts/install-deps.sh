@@ -4,9 +4,11 @@ set -euo pipefail
 # fonts-dejavu-extra has the semi-condensed face the widget asks for; without it Qt squeezes the
 # normal face and the demo no longer looks like its picture. llvm-14 brings llvm-symbolizer-14,
 # which turns the fuzzer's and sanitizers' addresses into functions, files and lines.
+# qt6-l10n-tools has lrelease, which builds the translations; qt6-translations-l10n has Qt's own,
+# which the demo loads beside the control's.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-declarative-dev
-          fonts-dejavu-core fonts-dejavu-extra xvfb xauth xdotool
+          qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          qt6-declarative-dev fonts-dejavu-core fonts-dejavu-extra xvfb xauth xdotool
           clang-14 libclang-rt-14-dev llvm-14 clang-format)
 missing=()
 for package in "${packages[@]}"; do

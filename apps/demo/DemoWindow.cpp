@@ -1,18 +1,26 @@
 #include "DemoWindow.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <XKRVendorPayTo/VendorPayToTranslator.h>
+#include <utility>
 
 #include "control/VendorPayTo.h"
 #include "view/UserActions.h"
 
 DemoWindow::DemoWindow(QWidget* parent)
-    : QWidget(parent), m_payTo(new xkr::VendorPayToWidget(this)), m_output(new QPlainTextEdit) {
+    : QMainWindow(parent), m_payTo(new xkr::VendorPayToWidget), m_output(new QPlainTextEdit) {
     setWindowTitle(QStringLiteral("XKRVendorPayTo demo - vendor %1").arg(sampleVendorId));
     auto* getAddresses = new QPushButton(QStringLiteral("GetContactAddress"));
     auto* changedDefault = new QPushButton(QStringLiteral("ChangedDefault"));
@@ -33,9 +41,15 @@ DemoWindow::DemoWindow(QWidget* parent)
     side->addWidget(viewOnly);
     side->addWidget(postalCheck);
     side->addWidget(m_output, 1);
-    auto* layout = new QHBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QHBoxLayout(content);
+    // A window's own margins, which the content keeps below the menu bar.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this);
+    layout->setContentsMargins(margin, margin, margin, margin);
     layout->addWidget(m_payTo, 0, Qt::AlignTop);
     layout->addLayout(side, 1);
+    setCentralWidget(content);
+    buildLanguageMenu();
 
     connect(getAddresses, &QPushButton::clicked, this,
             [this] { report(QStringLiteral("GetContactAddress"), m_payTo->GetContactAddress()); });
@@ -46,7 +60,42 @@ DemoWindow::DemoWindow(QWidget* parent)
     connect(postalCheck, &QCheckBox::toggled, m_payTo, &xkr::VendorPayToWidget::setPostalCodeCheck);
 
     loadSample();
-    resize(m_payTo->sizeHint().width() + 280, m_payTo->sizeHint().height() + 24);
+    resize(m_payTo->sizeHint().width() + 280,
+           m_payTo->sizeHint().height() + 24 + menuBar()->sizeHint().height());
+}
+
+void DemoWindow::buildLanguageMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Language"));
+    m_languages = new QActionGroup(this);
+    // Each language by its own name, as language menus do.
+    const std::pair<const char*, QString> languages[] = {
+        {"en", QStringLiteral("English")},
+        {"fr_CA", QStringLiteral("Français (Canada)")},
+        {"es", QStringLiteral("Español")},
+    };
+    for (const auto& [locale, name] : languages) {
+        QAction* action = menu->addAction(name);
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(locale));
+        m_languages->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, action] { setLanguage(QLocale(action->data().toString())); });
+    }
+    m_languages->actions().constFirst()->setChecked(true);
+}
+
+void DemoWindow::setLanguage(const QLocale& locale) {
+    const bool translated = xkr::installVendorPayToTranslator(locale);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (translated && m_qtTranslator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&m_qtTranslator);
+    }
+    for (QAction* action : m_languages->actions()) {
+        const QLocale shown(action->data().toString());
+        action->setChecked(translated ? shown.language() == locale.language()
+                                      : shown.language() == QLocale::English);
+    }
 }
 
 void DemoWindow::loadSample() {

@@ -1,14 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include <QLocale>
+#include <QMainWindow>
+#include <QTranslator>
 
 #include <XKRVendorPayTo/VendorPayToWidget.h>
 
+class QActionGroup;
 class QPlainTextEdit;
 
-// A small host form: the control loaded with the sample vendor, and buttons that call the host
-// methods and show what they return.
-class DemoWindow : public QWidget {
+// A small host window: the control loaded with the sample vendor, buttons that call the host
+// methods and show what they return, and a Language menu.
+class DemoWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -17,11 +20,17 @@ public:
     explicit DemoWindow(QWidget* parent = nullptr);
 
     xkr::VendorPayToWidget& payTo() { return *m_payTo; }
+    // Shows the control, and Qt's own texts (the text boxes' context menu), in the language of
+    // `locale`; the control's languages are English, French (Canada) and Spanish.
+    void setLanguage(const QLocale& locale);
 
 private:
+    void buildLanguageMenu();
     void loadSample();
     void report(const QString& method, const QString& result);
 
     xkr::VendorPayToWidget* m_payTo;
     QPlainTextEdit* m_output;
+    QActionGroup* m_languages = nullptr;
+    QTranslator m_qtTranslator;
 };

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "HostWindow.h"
+#include "XKRVendorPayTo/VendorPayToTranslator.h"
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 
 namespace {
@@ -33,6 +34,7 @@ class HostWindowTest : public QObject {
 private Q_SLOTS:
     void addEntryThenCollect_data();
     void addEntryThenCollect();
+    void translationsInstalled();
 };
 
 void HostWindowTest::addEntryThenCollect_data() {
@@ -108,6 +110,16 @@ void HostWindowTest::addEntryThenCollect() {
 
     QTest::mouseClick(child<QPushButton>(window, "collectButton"), Qt::LeftButton);
     QVERIFY(child<QPlainTextEdit>(window, "resultView")->toPlainText().contains(entry.trimmed()));
+}
+
+// The installed library carries the control's translations, and removing them shows English.
+void HostWindowTest::translationsInstalled() {
+    QVERIFY(xkr::installVendorPayToTranslator(QLocale(QLocale::French, QLocale::Canada)));
+    HostWindow window;
+    auto* cmdAdd = child<QPushButton>(window, "cmdAdd");
+    QCOMPARE(cmdAdd->text(), QStringLiteral("Ajouter"));
+    QVERIFY(!xkr::installVendorPayToTranslator(QLocale(QLocale::English)));
+    QTRY_COMPARE(cmdAdd->text(), QStringLiteral("Add"));
 }
 
 QTEST_MAIN(HostWindowTest)

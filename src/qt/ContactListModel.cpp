@@ -1,5 +1,7 @@
 #include "qt/ContactListModel.h"
 
+#include "qt/ShownText.h"
+
 namespace xkr::qt {
 
 ContactListModel::ContactListModel(const ListView& list, QObject* parent)
@@ -31,7 +33,7 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
         section >= columnCount()) {
         return {};
     }
-    return QString::fromStdString(m_list.columnHeaders()[static_cast<std::size_t>(section)].text);
+    return shownText(m_list.columnHeaders()[static_cast<std::size_t>(section)].text);
 }
 
 void ContactListModel::reload() {

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "common/Text.h"
+#include "qt/ShownText.h"
 #include "qt/UserInput.h"
 #include "view/UserActions.h"
 
@@ -45,15 +46,19 @@ void mirrorTextBox(const TextBox& box, QLineEdit& edit) {
     }
 }
 
-void mirrorComboBox(const ComboBox& combo, QComboBox& widget) {
+void mirrorComboBox(const ComboBox& combo, QComboBox& widget, ItemTexts items) {
     const QSignalBlocker block(&widget);
+    const auto shown = [&combo, items](int i) {
+        return items == ItemTexts::Core ? shownText(combo.itemText(i))
+                                        : toQString(combo.itemText(i));
+    };
     bool sameItems = widget.count() == combo.listCount();
     for (int i = 0; sameItems && i < combo.listCount(); ++i) {
-        sameItems = widget.itemText(i) == toQString(combo.itemText(i));
+        sameItems = widget.itemText(i) == shown(i);
     }
     if (!sameItems) {
         widget.clear();
-        for (int i = 0; i < combo.listCount(); ++i) widget.addItem(toQString(combo.itemText(i)));
+        for (int i = 0; i < combo.listCount(); ++i) widget.addItem(shown(i));
     }
     widget.setCurrentIndex(combo.listIndex());
     widget.setEnabled(combo.enabled());
@@ -94,14 +99,18 @@ Signal::Connection bindTextBox(TextBox& box, QLineEdit& edit) {
     return box.changed.connect([&box, &edit] { mirrorTextBox(box, edit); });
 }
 
-Signal::Connection bindComboBox(ComboBox& combo, QComboBox& widget) {
-    mirrorComboBox(combo, widget);
-    QObject::connect(&widget, &QComboBox::activated, &widget, [&combo, &widget](int index) {
+void bindComboBox(ComboBox& combo, QComboBox& widget, ItemTexts items, Signal& languageChanged,
+                  std::vector<Signal::Connection>& connections) {
+    const auto mirror = [&combo, &widget, items] { mirrorComboBox(combo, widget, items); };
+    mirror();
+    QObject::connect(&widget, &QComboBox::activated, &widget, [&combo, mirror](int index) {
         forwardUserInput([&] { user::pick(combo, index); });
         // A locked combo refuses the pick; Qt has already moved its own selection.
-        mirrorComboBox(combo, widget);
+        mirror();
     });
-    return combo.changed.connect([&combo, &widget] { mirrorComboBox(combo, widget); });
+    connections.push_back(combo.changed.connect(mirror));
+    if (items == ItemTexts::Core)
+        connections.push_back(languageChanged.connect(mirror));
 }
 
 Signal::Connection bindCheckBox(CheckBox& box, QCheckBox& widget) {
@@ -119,9 +128,10 @@ Signal::Connection bindCheckBox(CheckBox& box, QCheckBox& widget) {
     return box.changed.connect(mirror);
 }
 
-Signal::Connection bindCommandButton(CommandButton& button, QPushButton& widget) {
+void bindCommandButton(CommandButton& button, QPushButton& widget, Signal& languageChanged,
+                       std::vector<Signal::Connection>& connections) {
     const auto mirror = [&button, &widget] {
-        widget.setText(toQString(button.caption()));
+        widget.setText(shownText(button.caption()));
         widget.setEnabled(button.enabled());
     };
     mirror();
@@ -130,13 +140,16 @@ Signal::Connection bindCommandButton(CommandButton& button, QPushButton& widget)
     widget.setAutoDefault(true);
     QObject::connect(&widget, &QPushButton::clicked, &widget,
                      [&button] { forwardUserInput([&] { user::press(button); }); });
-    return button.changed.connect(mirror);
+    connections.push_back(button.changed.connect(mirror));
+    connections.push_back(languageChanged.connect(mirror));
 }
 
-Signal::Connection bindLabel(Label& label, QLabel& widget) {
-    const auto mirror = [&label, &widget] { widget.setText(toQString(label.caption())); };
+void bindLabel(Label& label, QLabel& widget, Signal& languageChanged,
+               std::vector<Signal::Connection>& connections) {
+    const auto mirror = [&label, &widget] { widget.setText(shownComposedText(label.caption())); };
     mirror();
-    return label.changed.connect(mirror);
+    connections.push_back(label.changed.connect(mirror));
+    connections.push_back(languageChanged.connect(mirror));
 }
 
 }  // namespace xkr::qt

@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include "qt/CaptionButton.h"
 #include "qt/CaptionLabel.h"
 #include "qt/ControlBindings.h"
 #include "qt/FocusFilter.h"
 #include "qt/ListBinding.h"
 #include "qt/MarkedFrame.h"
 #include "qt/NamedComboBox.h"
+#include "qt/ShownText.h"
 #include "qt/Twips.h"
 #include "qt/UserInput.h"
 #include "view/UserActions.h"
@@ -34,9 +36,9 @@ QString objectNameOf(const layout::Item& item) {
 }
 
 void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
-    input.setAccessibleName(toQString(caption));
+    input.setAccessibleName(shownText(caption));
     if (required)
-        input.setAccessibleDescription(QStringLiteral("Required"));
+        input.setAccessibleDescription(skinText("Required"));
     if (label != nullptr)
         label->setBuddy(&input);
 }
@@ -45,7 +47,7 @@ void describe(QWidget& input, QLabel* label, std::string_view caption, bool requ
 
 FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root(root) {
     build();
-    describeInputs();
+    showTranslated([this] { describeInputs(); });
     setTabOrder();
     m_modelConnections.push_back(m_form.focus.changed.connect([this] { mirrorFocus(); }));
     // Qt moves the focus on its own too (window activation, leaving a dialog, Tab into the form
@@ -92,22 +94,25 @@ void FormBinding::build() {
 }
 
 QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
-    const QString caption = toQString(item.caption);
     switch (item.kind) {
         case layout::Kind::Frame:
-            return new MarkedFrame(caption, &parent);
+            return new MarkedFrame(toQString(item.caption), &parent);
         case layout::Kind::ListView:
-            return createListView(m_form.lstContacts, &parent, m_modelConnections);
+            return createListView(m_form.lstContacts, &parent, m_languageChanged,
+                                  m_modelConnections);
         case layout::Kind::CommandButton: {
-            auto* button = new QPushButton(caption, &parent);
-            m_modelConnections.push_back(bindCommandButton(
-                static_cast<CommandButton&>(*m_form.findControl(item.name)), *button));
+            auto* button = new CaptionButton(&parent);
+            bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)), *button,
+                              m_languageChanged, m_modelConnections);
             return button;
         }
         case layout::Kind::Label: {
-            auto* label = new CaptionLabel(caption, &parent);
+            auto* label = new CaptionLabel(&parent);
             if (item.name == m_form.lblVersionNumber.name()) {
-                m_modelConnections.push_back(bindLabel(m_form.lblVersionNumber, *label));
+                bindLabel(m_form.lblVersionNumber, *label, m_languageChanged, m_modelConnections);
+            } else {
+                showTranslated(
+                    [label, caption = item.caption] { label->setText(shownText(caption)); });
             }
             return label;
         }
@@ -126,8 +131,11 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
         }
         case layout::Kind::ComboBox: {
             auto* combo = new NamedComboBox(&parent);
-            m_modelConnections.push_back(
-                bindComboBox(static_cast<ComboBox&>(*m_form.findControl(item.name)), *combo));
+            auto& model = static_cast<ComboBox&>(*m_form.findControl(item.name));
+            // The countries are the core's own list; states and terms are the host's data.
+            const ItemTexts items =
+                &model == &m_form.cboContactCountry ? ItemTexts::Core : ItemTexts::Data;
+            bindComboBox(model, *combo, items, m_languageChanged, m_modelConnections);
             return combo;
         }
         case layout::Kind::CheckBox: {
@@ -144,12 +152,26 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
     return nullptr;
 }
 
+void FormBinding::showTranslated(std::function<void()> show) {
+    show();
+    m_modelConnections.push_back(m_languageChanged.connect(std::move(show)));
+}
+
+void FormBinding::retranslate() {
+    m_languageChanged.raise();
+}
+
 void FormBinding::describeInputs() {
+    // A host may name the control itself; this is what a screen reader says otherwise.
+    if (m_root.accessibleName() == m_rootName) {
+        m_rootName = skinText("Vendor pay-to addresses");
+        m_root.setAccessibleName(m_rootName);
+    }
     // The frames have no caption on screen; a screen reader still names the groups it enters.
     m_root.findChild<QWidget*>(toQString(layout::outerFrame))
-        ->setAccessibleName(QStringLiteral("Vendor contact"));
+        ->setAccessibleName(skinText("Vendor contact"));
     m_root.findChild<QWidget*>(toQString(layout::entryPanel))
-        ->setAccessibleName(QStringLiteral("Pay-to address"));
+        ->setAccessibleName(skinText("Pay-to address"));
     for (const layout::Item& item : layout::items) {
         if (item.label.empty())
             continue;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMetaObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -35,10 +36,15 @@ public:
     // leaves the form instead of wrapping around.
     bool tabMove(bool next);
 
+    // Shows every text of the form again, in the language of the translators installed now.
+    void retranslate();
+
 private:
     void build();
     // nullptr for a marker, which its frame paints.
     QWidget* createControl(const layout::Item& item, QWidget& parent);
+    // Runs `show` now and on every retranslate().
+    void showTranslated(std::function<void()> show);
     void describeInputs();
     void setTabOrder();
     void mirrorFocus();
@@ -48,6 +54,9 @@ private:
     std::unordered_map<const Control*, QWidget*> m_widgets;
     std::unordered_map<const QWidget*, Control*> m_controls;
     QHash<QString, QWidget*> m_containers;
+    // The accessible name the form gave its root; a host's own name is kept.
+    QString m_rootName;
+    Signal m_languageChanged;
     // Declared last, so ended first.
     std::vector<Signal::Connection> m_modelConnections;
     QMetaObject::Connection m_focusChanged;

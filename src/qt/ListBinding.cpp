@@ -10,6 +10,7 @@
 
 #include "qt/ContactListModel.h"
 #include "qt/ControlBindings.h"
+#include "qt/ShownText.h"
 #include "qt/Twips.h"
 #include "qt/UserInput.h"
 #include "view/UserActions.h"
@@ -142,18 +143,19 @@ void mirrorList(const ListView& list, ContactTreeView& view) {
     mirrorSelection(list, view);
 }
 
-QString visibleColumns(const ListView& list) {
+void describeList(const ListView& list, QTreeView& view) {
     QStringList names;
     for (const ColumnHeader& header : list.columnHeaders()) {
         if (header.width > 0)
-            names << QString::fromStdString(header.text);
+            names << shownText(header.text);
     }
-    return names.join(QStringLiteral(", "));
+    view.setAccessibleName(skinText("Pay-to entries"));
+    view.setAccessibleDescription(skinText("Columns: %1").arg(names.join(QStringLiteral(", "))));
 }
 
 }  // namespace
 
-QTreeView* createListView(ListView& list, QWidget* parent,
+QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChanged,
                           std::vector<Signal::Connection>& connections) {
     auto* view = new ContactTreeView(parent);
     auto* model = new ContactListModel(list, view);
@@ -171,8 +173,7 @@ QTreeView* createListView(ListView& list, QWidget* parent,
     view->header()->setSectionsClickable(true);
     view->header()->setSectionsMovable(false);
     view->header()->setSortIndicatorShown(true);
-    view->setAccessibleName(QStringLiteral("Pay-to entries"));
-    view->setAccessibleDescription(QStringLiteral("Columns: ") + visibleColumns(list));
+    describeList(list, *view);
     applyColumnWidths(list, *view);
     mirrorList(list, *view);
 
@@ -189,6 +190,11 @@ QTreeView* createListView(ListView& list, QWidget* parent,
         mirrorSelection(list, *view);
     }));
     connections.push_back(list.changed.connect([&list, view] { mirrorList(list, *view); }));
+    connections.push_back(languageChanged.connect([&list, view, model] {
+        if (model->columnCount() > 0)
+            emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
+        describeList(list, *view);
+    }));
 
     QObject::connect(view, &QAbstractItemView::clicked, view,
                      [selectRow](const QModelIndex& index) { selectRow(index.row()); });

@@ -11,8 +11,9 @@ namespace xkr::qt {
 
 // A tree view over the list model: header row, one selected entry, hidden columns at width 0.
 // The selection follows the model only; a click on an entry or a header is forwarded as the
-// list's user operation. The view follows the list while the connections added live.
-QTreeView* createListView(ListView& list, QWidget* parent,
+// list's user operation. The view follows the list, and shows its headers and accessible texts
+// again on a raise of `languageChanged`, while the connections added live.
+QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChanged,
                           std::vector<Signal::Connection>& connections);
 
 }  // namespace xkr::qt

@@ -1,5 +1,9 @@
 #include "qt/QtMessageBox.h"
 
+#include <QPushButton>
+
+#include "qt/ShownText.h"
+
 namespace xkr::qt {
 namespace {
 
@@ -18,21 +22,32 @@ QMessageBox::Icon iconFor(int style) {
     }
 }
 
+// Qt names its standard buttons itself, in the language of Qt's own translations if the host
+// installed them; the control's translation names them where it has the language.
+void nameButton(QMessageBox& box, QMessageBox::StandardButton button, const char* english) {
+    const QString shown = skinText(english);
+    if (shown != QLatin1String(english))
+        box.button(button)->setText(shown);
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> buildMessageBox(const std::string& text, const std::string& title,
                                              int style, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(QString::fromStdString(title));
-    box->setText(QString::fromStdString(text));
+    box->setWindowTitle(shownText(title));
+    box->setText(shownComposedText(text));
     box->setIcon(iconFor(style));
     // The editor asks only OK and Yes/No questions; anything else gets a plain OK.
     if ((style & msgbox::buttonsMask) == msgbox::yesNoButtons) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
+        nameButton(*box, QMessageBox::Yes, "&Yes");
+        nameButton(*box, QMessageBox::No, "&No");
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
+        nameButton(*box, QMessageBox::Ok, "OK");
     }
     return box;
 }

@@ -1,5 +1,6 @@
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 
+#include <QEvent>
 #include <QObjectList>
 #include <exception>
 
@@ -26,8 +27,6 @@ VendorPayToWidget::VendorPayToWidget(QWidget* parent)
     standard.setPointSize(8);
     standard.setStretch(QFont::SemiCondensed);
     setFont(standard);
-    // A host may name the control itself; this is what a screen reader says otherwise.
-    setAccessibleName(QStringLiteral("Vendor pay-to addresses"));
     m_control->setMessageBox(qt::qtMessageBox(this));
     m_binding = std::make_unique<qt::FormBinding>(m_control->form(), *this);
     setMinimumSize(sizeHint());
@@ -136,6 +135,13 @@ void VendorPayToWidget::setMessageBox(MessageBox messageBox) {
 QSize VendorPayToWidget::sizeHint() const {
     return {qt::twipsToPixels(layout::designedWidth, logicalDpiX()),
             qt::twipsToPixels(layout::designedHeight, logicalDpiY())};
+}
+
+void VendorPayToWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Sent when the host installs or removes a translator.
+    if (event->type() == QEvent::LanguageChange)
+        m_binding->retranslate();
 }
 
 bool VendorPayToWidget::focusNextPrevChild(bool next) {

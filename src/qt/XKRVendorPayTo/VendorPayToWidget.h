@@ -77,6 +77,9 @@ Q_SIGNALS:
     void loadStatusChanged(const QString& loadStatus);
 
 protected:
+    // A language change shows every text again, translated; entry, mode, selection and sort
+    // stay as they are.
+    void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
