@@ -8,7 +8,7 @@ set -euo pipefail
 # which the demo loads beside the control's.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          qt6-declarative-dev fonts-dejavu-core fonts-dejavu-extra xvfb xauth xdotool
+          qt6-declarative-dev fonts-dejavu-core fonts-dejavu-extra
           clang-14 libclang-rt-14-dev llvm-14 clang-format)
 missing=()
 for package in "${packages[@]}"; do
