@@ -1,6 +1,5 @@
 #include "GuiFixture.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTreeView>
 #include <functional>
@@ -42,12 +41,6 @@ void GuiFixture::click(QWidget* target, QPoint at) {
 void GuiFixture::clickEntry(int row) {
     auto* list = find<QTreeView>(QStringLiteral("lstContacts"));
     click(list->viewport(), list->visualRect(list->model()->index(row, 1)).center());
-}
-
-void GuiFixture::clickHeader(int section) {
-    auto* header = find<QTreeView>(QStringLiteral("lstContacts"))->header();
-    const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
-    click(header->viewport(), QPoint(x, header->height() / 2));
 }
 
 void GuiFixture::type(QLineEdit* edit, const QString& text) {

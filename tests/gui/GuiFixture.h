@@ -33,7 +33,6 @@ public:
     // Real input through the window, so the focus filter sees it.
     void click(QWidget* target, QPoint at = {-1, -1});
     void clickEntry(int row);
-    void clickHeader(int section);
     void type(QLineEdit* edit, const QString& text);
 
     QString text(const QString& lineEditName) const;  // a text box as shown

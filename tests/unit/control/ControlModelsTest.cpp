@@ -121,35 +121,9 @@ protected:
     void add(const std::vector<std::pair<const char*, const char*>>& rows) {
         for (const auto& [id, key] : rows) list.setSubItem(list.addItem(id), 1, key);
     }
-    std::vector<std::string> ids() const {
-        std::vector<std::string> out;
-        for (std::size_t i = 0; i < list.itemCount(); ++i) out.emplace_back(list.itemText(i));
-        return out;
-    }
     FocusManager focus;
     ListView list;
 };
-
-TEST_F(ListViewModel, SortsAsTextStablyAndTheSelectionFollowsItsEntry) {
-    struct Row {
-        std::int16_t key;
-        std::int32_t order;
-        std::vector<std::string> expected;
-    };
-    add({{"p", "5"}, {"q", "20"}, {"r", "5"}, {"s", "09"}});
-    list.select(0);
-    // Serials sort as text ("09" < "20" < "5"); p and r tie and keep their current order.
-    for (const Row& row : {Row{0, 1, {"s", "r", "q", "p"}}, Row{1, 0, {"s", "q", "r", "p"}},
-                           Row{1, 1, {"r", "p", "q", "s"}}, Row{0, 0, {"p", "q", "r", "s"}}}) {
-        list.setSortKey(row.key);
-        list.setSortOrder(row.order);
-        EXPECT_EQ(ids(), row.expected) << "key " << row.key << " order " << row.order;
-        ASSERT_TRUE(list.selectedIndex().has_value());
-        EXPECT_EQ(list.itemText(*list.selectedIndex()), "p");
-    }
-    list.removeItem(*list.selectedIndex());
-    EXPECT_FALSE(list.selectedIndex().has_value());
-}
 
 TEST_F(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
     int emitted = 0;
