@@ -132,6 +132,10 @@ std::string_view PayToTable::value(std::size_t position) const {
     return currentRow().get(checkedPosition(position));
 }
 
+std::array<std::string_view, PayToTable::maxFields> PayToTable::values() const {
+    return currentRow().getAll();
+}
+
 bool PayToTable::hasValue(std::size_t position) const {
     return currentRow().hasValue(checkedPosition(position));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -52,6 +53,8 @@ public:
     std::string_view value(std::string_view name) const;
     std::string_view value(std::size_t position) const;
     bool hasValue(std::size_t position) const;
+    // Every field of the current row at once, by position: what value() gives for each.
+    std::array<std::string_view, maxFields> values() const;
     // A field of any row, read without moving the cursor.
     std::string_view valueAt(std::size_t row, std::size_t position) const;
     // Writing a text longer than the field's width throws and stores nothing.
