@@ -85,14 +85,12 @@ std::string addPayToRow(PayToTable& table, std::string_view record, std::string_
         splitAt(record, fieldSeparator, fields, maxPayToFields);
     }
     table.addNew();
-    // The fields before a failing one stay written: the load keeps what it had done.
-    try {
-        table.setValues(std::span<const std::string_view>(fields).first(
-                            std::min(fields.size(), maxPayToFields)),
-                        fieldSeparator.size());
-    } catch (const VendorPayToError& error) {
-        return "pay-to record " + std::to_string(recordNumber) + ": " + error.what();
-    }
+    // The fields before a refused one stay written: the load keeps what it had done.
+    const std::string refusal = table.setValues(
+        std::span<const std::string_view>(fields).first(std::min(fields.size(), maxPayToFields)),
+        fieldSeparator.size());
+    if (!refusal.empty())
+        return "pay-to record " + std::to_string(recordNumber) + ": " + refusal;
     if (fields.size() > maxPayToFields) {
         return "pay-to record " + std::to_string(recordNumber) +
                " has more than 21 fields; a record holds at most 21";

@@ -153,10 +153,8 @@ void PayToTable::setValue(std::string_view name, std::string_view text) {
 
 void PayToTable::setValue(std::size_t position, std::string_view text) {
     Row& row = currentRow();
-    if (!fits(position, text)) {
-        throw VendorPayToError("value longer than " + std::to_string(fieldWidth(position)) +
-                               " characters for field " + fieldName(position));
-    }
+    if (!fits(position, text))
+        throw VendorPayToError(tooLong(position));
     row.set(position, text);
 }
 
@@ -170,14 +168,15 @@ std::string_view PayToTable::keepText(std::string_view text) {
     return {copy.get(), text.size()};
 }
 
-void PayToTable::setValues(std::span<const std::string_view> values, std::size_t gap) {
+std::string PayToTable::setValues(std::span<const std::string_view> values, std::size_t gap) {
     Row& row = currentRow();
     const std::size_t declared = std::min(values.size(), m_fields.size());
     std::size_t valid = 0;
     while (valid < declared && fitsWidth(values[valid], m_fields[valid].width)) ++valid;
     row.borrow(values.first(valid), gap);
-    if (valid < values.size())
-        setValue(valid, values[valid]);  // throws the write's failure
+    if (valid == values.size())
+        return {};
+    return tooLong(checkedPosition(valid));
 }
 
 bool PayToTable::fits(std::size_t position, std::string_view text) const {
@@ -217,6 +216,11 @@ PayToTable::Row& PayToTable::currentRow() {
         throw VendorPayToError("no current row");
     }
     return m_rows[m_cursor];
+}
+
+std::string PayToTable::tooLong(std::size_t position) const {
+    return "value longer than " + std::to_string(fieldWidth(position)) + " characters for field " +
+           fieldName(position);
 }
 
 std::size_t PayToTable::checkedPosition(std::size_t position) const {

@@ -68,9 +68,10 @@ public:
     // Writes the values into fields 0, 1, ... of the current row, which must have no values yet.
     // The values are consecutive pieces of a kept text, `gap` bytes apart (a record cut at its
     // field separator); the row reads them there instead of holding copies. Like writing them
-    // one by one: on a value that does not fit, or one past the last field, the values before
-    // it stay written and the call throws.
-    void setValues(std::span<const std::string_view> values, std::size_t gap);
+    // one by one, the values before a failing one stay written; one past the last field throws,
+    // but a value that does not fit is an expected refusal when loading a damaged text: the
+    // reason comes back, empty when every value was written.
+    std::string setValues(std::span<const std::string_view> values, std::size_t gap);
 
     // Whether the text fits the field; lets callers check a whole row before the first write.
     bool fits(std::size_t position, std::string_view text) const;
@@ -89,6 +90,7 @@ private:
     const Row& currentRow() const;
     Row& currentRow();
     std::size_t checkedPosition(std::size_t position) const;
+    std::string tooLong(std::size_t position) const;
 
     std::vector<Field> m_fields;
     std::vector<Row> m_rows;
