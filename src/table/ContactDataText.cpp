@@ -164,6 +164,7 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
             const std::size_t recordBytes =
                 static_cast<std::size_t>(records.back().data() - host) + records.back().size();
             const char* const kept = table.keepText(tables[0].substr(0, recordBytes)).data();
+            table.reserveRows(records.size());
             for (std::size_t i = 0; i < records.size(); ++i) {
                 const std::string_view record(kept + (records[i].data() - host), records[i].size());
                 result.stopReason = addPayToRow(table, record, separators.field, i + 1, fields);

@@ -90,6 +90,11 @@ void PayToTable::addNew() {
     m_deletedAtCursor = false;
 }
 
+void PayToTable::reserveRows(std::size_t count) {
+    requireOpen();
+    m_rows.reserve(count);
+}
+
 void PayToTable::deleteCurrent() {
     requireOpen();
     if (m_deletedAtCursor || m_cursor >= m_rows.size()) {

@@ -43,6 +43,8 @@ public:
     void deleteCurrent();  // MoveNext then reaches the row that followed the deleted one
     // Deletes every row at once: what deleting row by row does, without its quadratic cost.
     void deleteAllRows();
+    // Room for that many rows, so that adding them moves none.
+    void reserveRows(std::size_t count);
 
     // The first row, counted from the start, whose field holds exactly the value.
     std::optional<std::size_t> findFirst(std::size_t position, std::string_view value) const;

@@ -28,6 +28,7 @@ void PayToEditor::FillContactList() {
         if (table.recordCount() == 0)
             return;
         // Each row read and each entry written whole, not column by column.
+        list.reserveItems(table.recordCount());
         std::array<std::string_view, layout::entryFieldMap.size()> columns;
         for (table.moveFirst(); !table.eof(); table.moveNext()) {
             const auto row = table.values();

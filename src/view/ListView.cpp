@@ -28,6 +28,11 @@ void ListView::clearItems() {
     notify();
 }
 
+void ListView::reserveItems(std::size_t count) {
+    m_items.reserve(count);
+    m_order.reserve(count);
+}
+
 std::size_t ListView::addItem(std::span<const std::string_view> columns) {
     Item entry{{}, 0};
     entry.columns.assign(columns);

@@ -34,6 +34,8 @@ public:
     const std::vector<ColumnHeader>& columnHeaders() const { return m_headers; }
 
     void clearItems();
+    // Room for that many entries, so that adding them moves none.
+    void reserveItems(std::size_t count);
     // Appended at the end; returns its position. The columns are the entry's text and its
     // first sub-items, in order.
     std::size_t addItem(std::span<const std::string_view> columns);
