@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -32,6 +33,23 @@ public:
         return std::string_view(base() + begin, m_ends[i] - begin);
     }
 
+    // Every field's text at once, as get gives it, in one pass over the fields.
+    std::array<std::string_view, N> getAll() const {
+        std::array<std::string_view, N> texts{};
+        const char* const bytes = base();
+        std::uint32_t begin = 0;
+        std::uint32_t present = m_present;
+        auto text = texts.begin();
+        for (const std::uint32_t end : m_ends) {
+            if ((present & 1U) != 0)
+                *text = std::string_view(bytes + begin, end - begin);
+            present >>= 1;
+            ++text;
+            begin = end + m_gap;
+        }
+        return texts;
+    }
+
     void set(std::size_t i, std::string_view value) {
         check(i);
         if (m_borrowed != nullptr)
@@ -44,9 +62,9 @@ public:
         m_bytes.replace(begin, oldLength, value);
         const auto delta =
             static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(oldLength);
-        for (std::size_t j = i; j < N; ++j) {
-            m_ends[j] = static_cast<std::uint32_t>(static_cast<std::int64_t>(m_ends[j]) + delta);
-        }
+        // Through a span: one bound check, where sanitizer builds check every index.
+        for (std::uint32_t& end : std::span(m_ends).subspan(i))
+            end = static_cast<std::uint32_t>(static_cast<std::int64_t>(end) + delta);
         m_present |= 1U << i;
     }
 
@@ -72,7 +90,32 @@ public:
         m_bytes = std::string();
         m_borrowed = first;
         m_gap = static_cast<std::uint32_t>(values.empty() ? 0 : gap);
-        m_present = values.size() == 32 ? UINT32_MAX : (1U << values.size()) - 1U;
+        m_present = firstBits(values.size());
+    }
+
+    // Replaces every field with copies of the values, in one buffer: the first values.size()
+    // hold those texts, the rest no value.
+    void assign(std::span<const std::string_view> values) {
+        if (values.size() > N)
+            throw VendorPayToError("too many field values");
+        std::size_t total = 0;
+        for (std::string_view value : values) total += value.size();
+        if (total > UINT32_MAX)
+            throw VendorPayToError("field value too large");
+        std::string bytes;
+        bytes.reserve(total);
+        std::array<std::uint32_t, N> ends{};
+        auto end = ends.begin();
+        for (std::string_view value : values) {
+            bytes += value;
+            *end++ = static_cast<std::uint32_t>(bytes.size());
+        }
+        std::fill(end, ends.end(), static_cast<std::uint32_t>(total));
+        m_bytes = std::move(bytes);
+        m_ends = ends;
+        m_borrowed = nullptr;
+        m_gap = 0;
+        m_present = firstBits(values.size());
     }
 
     std::size_t byteSize() const { return m_bytes.capacity(); }
@@ -86,6 +129,9 @@ private:
     std::size_t start(std::size_t i) const { return i == 0 ? 0 : m_ends[i - 1] + m_gap; }
     const char* base() const { return m_borrowed != nullptr ? m_borrowed : m_bytes.data(); }
     static std::uintptr_t address(const char* p) { return reinterpret_cast<std::uintptr_t>(p); }
+    static std::uint32_t firstBits(std::size_t count) {
+        return count == 32 ? UINT32_MAX : (1U << count) - 1U;
+    }
 
     void copyBorrowed() {
         std::string bytes;

@@ -32,21 +32,27 @@ private:
 // An event routine that the host's event loop raised, and that fails, reaches the host as an
 // EventError naming it; one raised inside the control's own code fails its caller as usual.
 template <typename Routine>
-auto VendorPayTo::eventRoutine(const char* name, Routine routine) {
-    return [this, name, routine](auto&&... args) {
-        CallScope scope(*this);
-        if (!scope.outermost()) {
-            routine(args...);
-            return;
-        }
-        try {
-            routine(args...);
-        } catch (const EventError&) {
-            throw;
-        } catch (const std::exception& error) {
-            throw EventError(name, error.what());
-        }
-    };
+void VendorPayTo::raiseEvent(const char* name, Routine&& routine) {
+    CallScope scope(*this);
+    if (!scope.outermost()) {
+        routine();
+        return;
+    }
+    try {
+        routine();
+    } catch (const EventError&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw EventError(name, error.what());
+    }
+}
+
+// A handler that holds no more than the control and the routine's name, which std::function
+// keeps without allocating: a control wires twenty of them.
+template <auto routine>
+auto VendorPayTo::eventRoutine(const char* name) {
+    return
+        [this, name](auto&&... args) { raiseEvent(name, [&] { (m_editor.*routine)(args...); }); };
 }
 
 VendorPayTo::VendorPayTo() : m_messageBox(defaultButton), m_editor(m_state, m_form, m_messageBox) {
@@ -59,23 +65,23 @@ VendorPayTo::~VendorPayTo() {
 }
 
 void VendorPayTo::wireEvents() {
-    PayToEditor& e = m_editor;
-    m_form.lstContacts.onClick = eventRoutine("lstContacts_Click", [&e] { e.lstContacts_Click(); });
-    m_form.lstContacts.onColumnClick = eventRoutine(
-        "lstContacts_ColumnClick", [&e](std::size_t header) { e.lstContacts_ColumnClick(header); });
+    m_form.lstContacts.onClick = eventRoutine<&PayToEditor::lstContacts_Click>("lstContacts_Click");
+    m_form.lstContacts.onColumnClick =
+        eventRoutine<&PayToEditor::lstContacts_ColumnClick>("lstContacts_ColumnClick");
     m_form.cboContactCountry.onClick =
-        eventRoutine("cboContactCountry_Click", [&e] { e.cboContactCountry_Click(); });
+        eventRoutine<&PayToEditor::cboContactCountry_Click>("cboContactCountry_Click");
     m_form.cboContactType.onClick =
-        eventRoutine("cboContactType_Click", [&e] { e.cboContactType_Click(); });
-    m_form.cmdAdd.onClick = eventRoutine("cmdAdd_Click", [&e] { e.cmdAdd_Click(); });
-    m_form.cmdEdit.onClick = eventRoutine("cmdEdit_Click", [&e] { e.cmdEdit_Click(); });
-    m_form.cmdDelete.onClick = eventRoutine("cmdDelete_Click", [&e] { e.cmdDelete_Click(); });
-    m_form.ChkDefault.onClick = eventRoutine("ChkDefault_Click", [&e] { e.ChkDefault_Click(); });
+        eventRoutine<&PayToEditor::cboContactType_Click>("cboContactType_Click");
+    m_form.cmdAdd.onClick = eventRoutine<&PayToEditor::cmdAdd_Click>("cmdAdd_Click");
+    m_form.cmdEdit.onClick = eventRoutine<&PayToEditor::cmdEdit_Click>("cmdEdit_Click");
+    m_form.cmdDelete.onClick = eventRoutine<&PayToEditor::cmdDelete_Click>("cmdDelete_Click");
+    m_form.ChkDefault.onClick = eventRoutine<&PayToEditor::ChkDefault_Click>("ChkDefault_Click");
     m_form.ChkActive.onValidate =
-        eventRoutine("ChkActive_Validate", [&e](bool& cancel) { e.ChkActive_Validate(cancel); });
+        eventRoutine<&PayToEditor::ChkActive_Validate>("ChkActive_Validate");
     for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
-        m_form.txtContact(i).onValidate = eventRoutine(
-            "txtContact_Validate", [&e, i](bool& cancel) { e.txtContact_Validate(i, cancel); });
+        m_form.txtContact(i).onValidate = [this, i](bool& cancel) {
+            raiseEvent("txtContact_Validate", [&] { m_editor.txtContact_Validate(i, cancel); });
+        };
     }
 }
 

@@ -57,7 +57,9 @@ public:
 private:
     class CallScope;
     template <typename Routine>
-    auto eventRoutine(const char* name, Routine routine);
+    void raiseEvent(const char* name, Routine&& routine);
+    template <auto routine>
+    auto eventRoutine(const char* name);
     void wireEvents();
     void UserControl_Terminate() noexcept;
 

@@ -55,49 +55,47 @@ void completeRecords(std::string_view table, std::string_view separator, std::st
         records.pop_back();
 }
 
-// One entry per record, each entry the record's first fields.
+// One entry per record, each entry the record's first fields. The pieces go through the
+// caller's vectors, which the tables of a load share.
 Lookup toLookup(std::string_view table, std::string_view recordSeparator,
-                std::string_view fieldSeparator, std::string_view tableName) {
-    std::vector<std::string_view> records;
+                std::string_view fieldSeparator, std::string_view tableName,
+                std::vector<std::string_view>& records, std::vector<std::string_view>& fields) {
     completeRecords(table, recordSeparator, tableName, records);
     Lookup lookup;
     lookup.reserve(records.size());
     for (std::string_view record : records) {
-        LookupRecord& fields = lookup.emplace_back();
         // The search stops after the kept fields; the piece after them is the record's rest.
-        forEachPiece(record, fieldSeparator, maxLookupFields, [&](std::string_view field) {
-            if (fields.size() < maxLookupFields)
-                fields.emplace_back(field);
-        });
+        splitAt(record, fieldSeparator, fields, maxLookupFields);
+        const auto kept = static_cast<std::ptrdiff_t>(std::min(fields.size(), maxLookupFields));
+        lookup.emplace_back(fields.begin(), fields.begin() + kept);
     }
     return lookup;
 }
 
 static_assert(PayToTable::keptTextPadding >= paddedSplitOverread);
 
-// The record lies in a text the table keeps. The split stops at the 22nd field: a record of
-// millions of fields costs no more than one of 22.
-void addPayToRow(PayToTable& table, std::string_view record, std::string_view fieldSeparator,
-                 std::size_t recordNumber, std::vector<std::string_view>& fields) {
+// Adds the record, which lies in a text the table keeps, as a row; returns why it was refused,
+// or the empty text. The split stops at the 22nd field: a record of millions of fields costs no
+// more than one of 22.
+std::string addPayToRow(PayToTable& table, std::string_view record, std::string_view fieldSeparator,
+                        std::size_t recordNumber, std::vector<std::string_view>& fields) {
     if (fieldSeparator.size() == 1) {
         splitPaddedAt(record, fieldSeparator.front(), fields, maxPayToFields);
     } else {
         splitAt(record, fieldSeparator, fields, maxPayToFields);
     }
     table.addNew();
-    // The fields before a failing one stay written: the load keeps what it had done.
-    try {
-        table.setValues(std::span<const std::string_view>(fields).first(
-                            std::min(fields.size(), maxPayToFields)),
-                        fieldSeparator.size());
-    } catch (const VendorPayToError& error) {
-        throw VendorPayToError("pay-to record " + std::to_string(recordNumber) + ": " +
-                               error.what());
-    }
+    // The fields before a refused one stay written: the load keeps what it had done.
+    const std::string refusal = table.setValues(
+        std::span<const std::string_view>(fields).first(std::min(fields.size(), maxPayToFields)),
+        fieldSeparator.size());
+    if (!refusal.empty())
+        return "pay-to record " + std::to_string(recordNumber) + ": " + refusal;
     if (fields.size() > maxPayToFields) {
-        throw VendorPayToError("pay-to record " + std::to_string(recordNumber) +
-                               " has more than 21 fields; a record holds at most 21");
+        return "pay-to record " + std::to_string(recordNumber) +
+               " has more than 21 fields; a record holds at most 21";
     }
+    return {};
 }
 
 }  // namespace
@@ -129,6 +127,8 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
         result.blank = true;
         return result;
     }
+    // A damaged text, the common failure, ends the load by returning its reason: an exception
+    // costs more than the load. What fails further down throws to the catch at the end.
     try {
         keptSeparators = separators;
         if (table.state() == PayToTable::stateOpen) {
@@ -140,33 +140,42 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
 
         // The split stops at the fourth table: a text of millions of tables costs four pieces.
         std::vector<std::string_view> tables;
+        tables.reserve(4);
         splitAt(text, separators.table, tables, 3);
         if (tables.size() != 3) {
-            throw VendorPayToError("the text holds " +
-                                   (tables.size() > 3
-                                        ? std::string("more than 3 tables")
-                                        : std::to_string(tables.size()) +
-                                              (tables.size() == 1 ? " table" : " tables")) +
-                                   "; it must hold exactly 3");
+            result.stopReason =
+                "the text holds " +
+                (tables.size() > 3 ? std::string("more than 3 tables")
+                                   : std::to_string(tables.size()) +
+                                         (tables.size() == 1 ? " table" : " tables")) +
+                "; it must hold exactly 3";
+            return result;
         }
         // Counted in the host's text, so that a refused table is never copied; the rows then
         // read their values from one kept copy of the complete pay-to records, at the same
-        // offsets.
-        std::vector<std::string_view> payTo;
-        completeRecords(tables[0], separators.record, "pay-to entries", payTo);
-        if (!payTo.empty()) {
+        // offsets. The three tables share the vectors of records and of one record's fields,
+        // so that a load grows each once.
+        std::vector<std::string_view> records;
+        std::vector<std::string_view> fields;
+        fields.reserve(maxPayToFields + 1);
+        completeRecords(tables[0], separators.record, "pay-to entries", records);
+        if (!records.empty()) {
             const char* const host = tables[0].data();
             const std::size_t recordBytes =
-                static_cast<std::size_t>(payTo.back().data() - host) + payTo.back().size();
+                static_cast<std::size_t>(records.back().data() - host) + records.back().size();
             const char* const kept = table.keepText(tables[0].substr(0, recordBytes)).data();
-            std::vector<std::string_view> fields;
-            for (std::size_t i = 0; i < payTo.size(); ++i) {
-                const std::string_view record(kept + (payTo[i].data() - host), payTo[i].size());
-                addPayToRow(table, record, separators.field, i + 1, fields);
+            table.reserveRows(records.size());
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                const std::string_view record(kept + (records[i].data() - host), records[i].size());
+                result.stopReason = addPayToRow(table, record, separators.field, i + 1, fields);
+                if (!result.stopReason.empty())
+                    return result;
             }
         }
-        termLookup = toLookup(tables[1], separators.record, separators.field, "term");
-        stateLookup = toLookup(tables[2], separators.record, separators.field, "state");
+        termLookup =
+            toLookup(tables[1], separators.record, separators.field, "term", records, fields);
+        stateLookup =
+            toLookup(tables[2], separators.record, separators.field, "state", records, fields);
     } catch (const std::exception& error) {
         result.stopReason = error.what();
     }

@@ -90,6 +90,11 @@ void PayToTable::addNew() {
     m_deletedAtCursor = false;
 }
 
+void PayToTable::reserveRows(std::size_t count) {
+    requireOpen();
+    m_rows.reserve(count);
+}
+
 void PayToTable::deleteCurrent() {
     requireOpen();
     if (m_deletedAtCursor || m_cursor >= m_rows.size()) {
@@ -132,6 +137,10 @@ std::string_view PayToTable::value(std::size_t position) const {
     return currentRow().get(checkedPosition(position));
 }
 
+std::array<std::string_view, PayToTable::maxFields> PayToTable::values() const {
+    return currentRow().getAll();
+}
+
 bool PayToTable::hasValue(std::size_t position) const {
     return currentRow().hasValue(checkedPosition(position));
 }
@@ -149,10 +158,8 @@ void PayToTable::setValue(std::string_view name, std::string_view text) {
 
 void PayToTable::setValue(std::size_t position, std::string_view text) {
     Row& row = currentRow();
-    if (!fits(position, text)) {
-        throw VendorPayToError("value longer than " + std::to_string(fieldWidth(position)) +
-                               " characters for field " + fieldName(position));
-    }
+    if (!fits(position, text))
+        throw VendorPayToError(tooLong(position));
     row.set(position, text);
 }
 
@@ -166,14 +173,15 @@ std::string_view PayToTable::keepText(std::string_view text) {
     return {copy.get(), text.size()};
 }
 
-void PayToTable::setValues(std::span<const std::string_view> values, std::size_t gap) {
+std::string PayToTable::setValues(std::span<const std::string_view> values, std::size_t gap) {
     Row& row = currentRow();
     const std::size_t declared = std::min(values.size(), m_fields.size());
     std::size_t valid = 0;
     while (valid < declared && fitsWidth(values[valid], m_fields[valid].width)) ++valid;
     row.borrow(values.first(valid), gap);
-    if (valid < values.size())
-        setValue(valid, values[valid]);  // throws the write's failure
+    if (valid == values.size())
+        return {};
+    return tooLong(checkedPosition(valid));
 }
 
 bool PayToTable::fits(std::size_t position, std::string_view text) const {
@@ -213,6 +221,11 @@ PayToTable::Row& PayToTable::currentRow() {
         throw VendorPayToError("no current row");
     }
     return m_rows[m_cursor];
+}
+
+std::string PayToTable::tooLong(std::size_t position) const {
+    return "value longer than " + std::to_string(fieldWidth(position)) + " characters for field " +
+           fieldName(position);
 }
 
 std::size_t PayToTable::checkedPosition(std::size_t position) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -42,6 +43,8 @@ public:
     void deleteCurrent();  // MoveNext then reaches the row that followed the deleted one
     // Deletes every row at once: what deleting row by row does, without its quadratic cost.
     void deleteAllRows();
+    // Room for that many rows, so that adding them moves none.
+    void reserveRows(std::size_t count);
 
     // The first row, counted from the start, whose field holds exactly the value.
     std::optional<std::size_t> findFirst(std::size_t position, std::string_view value) const;
@@ -52,6 +55,8 @@ public:
     std::string_view value(std::string_view name) const;
     std::string_view value(std::size_t position) const;
     bool hasValue(std::size_t position) const;
+    // Every field of the current row at once, by position: what value() gives for each.
+    std::array<std::string_view, maxFields> values() const;
     // A field of any row, read without moving the cursor.
     std::string_view valueAt(std::size_t row, std::size_t position) const;
     // Writing a text longer than the field's width throws and stores nothing.
@@ -65,9 +70,10 @@ public:
     // Writes the values into fields 0, 1, ... of the current row, which must have no values yet.
     // The values are consecutive pieces of a kept text, `gap` bytes apart (a record cut at its
     // field separator); the row reads them there instead of holding copies. Like writing them
-    // one by one: on a value that does not fit, or one past the last field, the values before
-    // it stay written and the call throws.
-    void setValues(std::span<const std::string_view> values, std::size_t gap);
+    // one by one, the values before a failing one stay written; one past the last field throws,
+    // but a value that does not fit is an expected refusal when loading a damaged text: the
+    // reason comes back, empty when every value was written.
+    std::string setValues(std::span<const std::string_view> values, std::size_t gap);
 
     // Whether the text fits the field; lets callers check a whole row before the first write.
     bool fits(std::size_t position, std::string_view text) const;
@@ -86,6 +92,7 @@ private:
     const Row& currentRow() const;
     Row& currentRow();
     std::size_t checkedPosition(std::size_t position) const;
+    std::string tooLong(std::size_t position) const;
 
     std::vector<Field> m_fields;
     std::vector<Row> m_rows;

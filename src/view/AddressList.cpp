@@ -1,3 +1,4 @@
+#include <array>
 #include <exception>
 
 #include "common/Text.h"
@@ -26,12 +27,14 @@ void PayToEditor::FillContactList() {
         disableCommandsWithoutSelection();
         if (table.recordCount() == 0)
             return;
+        // Each row read and each entry written whole, not column by column.
+        list.reserveItems(table.recordCount());
+        std::array<std::string_view, layout::entryFieldMap.size()> columns;
         for (table.moveFirst(); !table.eof(); table.moveNext()) {
-            const std::size_t entry = list.addItem(table.value(fVendorPayToID));
-            for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
-                if (map.column > 0)
-                    list.setSubItem(entry, map.column, table.value(map.field));
-            }
+            const auto row = table.values();
+            for (const layout::FieldMapEntry& map : layout::entryFieldMap)
+                columns[map.column] = row[map.field];
+            list.addItem(columns);
         }
         list.setSortKey(layout::column::serialSortKey);
         list.setSortOrder(0);

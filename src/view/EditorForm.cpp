@@ -7,6 +7,26 @@
 #include "view/Layout.h"
 
 namespace xkr {
+namespace {
+
+// Read from the layout table when compiling, not by every control that is built.
+constexpr std::array<std::size_t, layout::textBoxCount> textBoxMaxLengths = [] {
+    std::array<std::size_t, layout::textBoxCount> lengths{};
+    for (const layout::Item& item : layout::items) {
+        if (item.name == "txtContact")
+            lengths.at(static_cast<std::size_t>(item.index)) =
+                static_cast<std::size_t>(item.maxLength);
+    }
+    return lengths;
+}();
+
+}  // namespace
+
+// Built where the form holds them, by value: a text box can be neither copied nor moved.
+template <std::size_t... Index>
+std::array<TextBox, sizeof...(Index)> EditorForm::makeTextBoxes(std::index_sequence<Index...>) {
+    return {TextBox(focus, "txtContact", static_cast<int>(Index), textBoxMaxLengths[Index])...};
+}
 
 EditorForm::EditorForm()
     : lstContacts(focus, "lstContacts", layout::find("lstContacts")->rect.width),
@@ -18,13 +38,11 @@ EditorForm::EditorForm()
       cboContactType(focus, "cboContactType"),
       ChkDefault(focus, "ChkDefault"),
       ChkActive(focus, "ChkActive"),
-      lblVersionNumber("lblVersionNumber", "Version") {
-    for (int i = 0; i < static_cast<int>(m_txtContact.size()); ++i) {
-        const auto maxLength = static_cast<std::size_t>(layout::find("txtContact", i)->maxLength);
-        auto box = std::make_unique<TextBox>(focus, "txtContact", i, maxLength);
-        box->setLocked(true);
-        box->setBackColour(buttonFace);
-        m_txtContact[static_cast<std::size_t>(i)] = std::move(box);
+      lblVersionNumber("lblVersionNumber", "Version"),
+      m_txtContact(makeTextBoxes(std::make_index_sequence<layout::textBoxCount>())) {
+    for (TextBox& box : m_txtContact) {
+        box.setLocked(true);
+        box.setBackColour(buttonFace);
     }
     // The combos stay locked until the first fill unlocks them.
     for (ComboBox* combo : {&cboContactCountry, &cboContactState, &cboContactType}) {
@@ -41,7 +59,7 @@ TextBox& EditorForm::txtContact(int index) {
     if (index < 0 || index >= static_cast<int>(m_txtContact.size())) {
         throw VendorPayToError("no txtContact element " + std::to_string(index));
     }
-    return *m_txtContact[static_cast<std::size_t>(index)];
+    return m_txtContact[static_cast<std::size_t>(index)];
 }
 
 const TextBox& EditorForm::txtContact(int index) const {
@@ -51,7 +69,7 @@ const TextBox& EditorForm::txtContact(int index) const {
 Control* EditorForm::findControl(std::string_view name, int index) {
     if (name == "txtContact") {
         return index >= 0 && index < static_cast<int>(m_txtContact.size())
-                   ? m_txtContact[static_cast<std::size_t>(index)].get()
+                   ? &m_txtContact[static_cast<std::size_t>(index)]
                    : nullptr;
     }
     if (index != -1)

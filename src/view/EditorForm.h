@@ -1,8 +1,9 @@
 #pragma once
 
 #include <array>
-#include <memory>
+#include <cstddef>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "view/Controls.h"
@@ -47,7 +48,10 @@ public:
     TabStop nextTabStop(bool forward);
 
 private:
-    std::array<std::unique_ptr<TextBox>, 11> m_txtContact;
+    template <std::size_t... Index>
+    std::array<TextBox, sizeof...(Index)> makeTextBoxes(std::index_sequence<Index...>);
+
+    std::array<TextBox, 11> m_txtContact;
 };
 
 }  // namespace xkr

@@ -28,9 +28,15 @@ void ListView::clearItems() {
     notify();
 }
 
-std::size_t ListView::addItem(std::string_view text) {
-    Item entry{{}, m_nextSerial++};
-    entry.columns.set(0, text);
+void ListView::reserveItems(std::size_t count) {
+    m_items.reserve(count);
+    m_order.reserve(count);
+}
+
+std::size_t ListView::addItem(std::span<const std::string_view> columns) {
+    Item entry{{}, 0};
+    entry.columns.assign(columns);
+    entry.serial = m_nextSerial++;
     m_order.push_back(static_cast<std::uint32_t>(m_items.size()));
     m_items.push_back(std::move(entry));
     m_sortedAs.reset();

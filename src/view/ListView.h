@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,12 @@ public:
     const std::vector<ColumnHeader>& columnHeaders() const { return m_headers; }
 
     void clearItems();
-    std::size_t addItem(std::string_view text);  // appended at the end; returns its position
+    // Room for that many entries, so that adding them moves none.
+    void reserveItems(std::size_t count);
+    // Appended at the end; returns its position. The columns are the entry's text and its
+    // first sub-items, in order.
+    std::size_t addItem(std::span<const std::string_view> columns);
+    std::size_t addItem(std::string_view text) { return addItem(std::span(&text, 1)); }
     void removeItem(std::size_t position);
     std::size_t itemCount() const { return m_order.size(); }
     std::string_view itemText(std::size_t position) const;

@@ -52,11 +52,15 @@ public:
     };
 
     Connection connect(Slot slot) {
+        if (!m_slots)
+            m_slots = std::make_shared<Slots>();
         const std::uint64_t id = m_slots->nextId++;
         m_slots->entries.push_back({id, std::move(slot)});
         return Connection(m_slots, id);
     }
     void raise() const {
+        if (!m_slots)
+            return;
         for (const Entry& entry : m_slots->entries) entry.slot();
     }
 
@@ -73,7 +77,9 @@ private:
         }
     };
 
-    std::shared_ptr<Slots> m_slots = std::make_shared<Slots>();
+    // Made by the first connect: the core never listens, and a control has some twenty signals
+    // that a headless host never connects to.
+    std::shared_ptr<Slots> m_slots;
 };
 
 }  // namespace xkr

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <vector>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -14,11 +14,8 @@ int main(int argc, char** argv) {
     std::size_t inputs = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
-            if (!entry.is_regular_file())
-                continue;
             std::ifstream file(entry.path(), std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
+            const std::string bytes{std::istreambuf_iterator<char>(file), {}};
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                    bytes.size());
             ++inputs;
