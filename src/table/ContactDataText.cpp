@@ -100,24 +100,11 @@ std::string addPayToRow(PayToTable& table, std::string_view record, std::string_
 
 }  // namespace
 
-std::vector<std::string_view> splitAt(std::string_view text, std::string_view separator) {
-    std::vector<std::string_view> pieces;
-    splitAt(text, separator, pieces);
-    return pieces;
-}
-
 void splitAt(std::string_view text, std::string_view separator,
              std::vector<std::string_view>& pieces, std::size_t maxCuts) {
     pieces.clear();
     forEachPiece(text, separator, maxCuts,
                  [&](std::string_view piece) { pieces.push_back(piece); });
-}
-
-std::vector<std::string_view> splitRecords(std::string_view table, std::string_view separator) {
-    std::vector<std::string_view> records = splitAt(table, separator);
-    if (!records.empty())
-        records.pop_back();
-    return records;
 }
 
 LoadResult loadContactData(std::string_view text, const Separators& separators, PayToTable& table,

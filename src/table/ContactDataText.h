@@ -22,19 +22,14 @@ struct Separators {
 inline constexpr std::size_t maxRecordsPerTable = 32767;
 inline constexpr std::size_t maxPayToFields = 21;
 
-// Splits at every occurrence of the separator, left to right, without overlap. An empty
-// separator does not split: the text is one piece; the empty text gives no pieces.
-std::vector<std::string_view> splitAt(std::string_view text, std::string_view separator);
-// The same into a vector the caller keeps, so a loop over records allocates once. Cuts at the
-// first maxCuts occurrences at most: the last piece is then the rest of the text, so a text
-// holds more than maxCuts pieces exactly when maxCuts + 1 come back. A damaged text thus costs
-// at most maxCuts + 1 pieces, never one per separator it holds.
+// Splits at every occurrence of the separator, left to right, without overlap, into a vector the
+// caller keeps, so a loop over records allocates once. An empty separator does not split: the
+// text is one piece; the empty text gives no pieces. Cuts at the first maxCuts occurrences at
+// most: the last piece is then the rest of the text, so a text holds more than maxCuts pieces
+// exactly when maxCuts + 1 come back. A damaged text thus costs at most maxCuts + 1 pieces,
+// never one per separator it holds.
 void splitAt(std::string_view text, std::string_view separator,
              std::vector<std::string_view>& pieces, std::size_t maxCuts = SIZE_MAX);
-
-// The complete records of a table: each record ends with the record separator; whatever follows
-// the last one is not a record. The empty text holds none.
-std::vector<std::string_view> splitRecords(std::string_view table, std::string_view separator);
 
 // What a load did, for the control and for hosts that ask why a load stopped.
 struct LoadResult {
