@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <stdexcept>
 
 #include "GuiFixture.h"
+#include "control/VendorPayTo.h"
 
 using xkr::test::GuiFixture;
 
@@ -22,9 +24,9 @@ class WidgetBindingTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // What a screen reader walks through: every input named by its label's caption (a combo
-    // too, whose value is its current item), "Required" where validation insists on a value,
-    // and no unnamed object. The list's rows are data and are walked separately.
+    // What a screen reader walks through: every input named by its label's caption, "Required"
+    // where validation insists on a value, no unnamed object, and combos that read their current
+    // item, open on a press and are disabled with their models. The list's rows are walked apart.
     void screenReaderTree_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QAccessible::Role>("role");
@@ -33,6 +35,7 @@ private Q_SLOTS:
         QTest::newRow("Name") << "txtContact_0" << QAccessible::EditableText << "Name" << true;
         QTest::newRow("Street2") << "txtContact_2" << QAccessible::EditableText << "Street2"
                                  << false;
+        QTest::newRow("City") << "txtContact_3" << QAccessible::EditableText << "City" << true;
         QTest::newRow("Serial") << "txtContact_8" << QAccessible::EditableText << "Serial #"
                                 << true;
         QTest::newRow("Country") << "cboContactCountry" << QAccessible::ComboBox << "Country"
@@ -72,14 +75,18 @@ private Q_SLOTS:
         QCOMPARE(input->text(QAccessible::Description) == QStringLiteral("Required"), required);
         if (input->role() == QAccessible::ComboBox) {
             QCOMPARE(input->text(QAccessible::Value), f.find<QComboBox>(name)->currentText());
+            input->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY(input->state().expanded);
+            f.widget().control().form().findControl(name.toStdString())->setEnabled(false);
+            QVERIFY(input->state().disabled);
         }
     }
 
-    // The arrow keys move through the list: the focused cell, which a screen reader announces,
-    // is the entry's name, and the view hears of the new selection through its selection
-    // model, which is how Qt's accessibility events (and repaints) learn of it. The panel shows
-    // the Canadian entry's state, which a binding that mirrored the state before the country
-    // (which refills the states) would miss.
+    // The list names its shown columns, which stay in place. The arrow keys move through it: the
+    // focused cell, which a screen reader announces, is the entry's name, and the view hears of
+    // the new selection through its selection model, which is how Qt's accessibility events (and
+    // repaints) learn of it. The panel shows the Canadian entry's state, which a binding that
+    // mirrored the state before the country (which refills the states) would miss.
     void listAnnouncesTheSelectedEntry() {
         GuiFixture f;
         f.load();
@@ -88,6 +95,8 @@ private Q_SLOTS:
         QSignalSpy selected(list->selectionModel(), &QItemSelectionModel::selectionChanged);
         QSignalSpy current(list->selectionModel(), &QItemSelectionModel::currentChanged);
         QVERIFY(list->hasFocus());
+        QCOMPARE(list->accessibleDescription(), QStringLiteral("Columns: Name, Serial, City"));
+        QVERIFY(!list->header()->sectionsMovable());
         QTest::keyClick(list, Qt::Key_Down);
         QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(list)->focusChild();
         QVERIFY(focused != nullptr);
