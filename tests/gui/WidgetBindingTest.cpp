@@ -134,27 +134,36 @@ private Q_SLOTS:
         QCOMPARE(f.widget().lastError(), QString());
     }
 
-    // A refused serial keeps the focus against every way out: a click that Qt delivered before
-    // the focus filter ran would Cancel, Qt's own Tab would move on, a mnemonic would press Save.
+    // A refused serial keeps the focus against every way out, not lent for a moment: a click
+    // that Qt delivered unfiltered would Cancel, Qt's own Tab would move on, Alt+S press Save.
     void refusedSerialKeepsTheFocus() {
         GuiFixture f;
         f.load();
         auto* add = f.find<QPushButton>("cmdAdd");
-        f.click(add);
+        const QPoint onAdd = add->mapTo(&f.widget(), add->rect().center());
+        QTest::mousePress(f.widget().windowHandle(), Qt::LeftButton, {}, onAdd);
+        xkr::VendorPayToWidget late(&f.widget());  // a second control, built on a press
+        QTest::mouseRelease(f.widget().windowHandle(), Qt::LeftButton, {}, onAdd);
         auto* serial = f.find<QLineEdit>("txtContact_8");
+        QVERIFY(serial->font().bold());  // the designed red bold face
         f.type(serial, QStringLiteral("15"));
+        serial->setSelection(0, 1);  // the user's own partial selection
         add->setShortcut(QKeySequence(QStringLiteral("Alt+S")));
+        QSignalSpy focusMoves(qApp, &QApplication::focusChanged);
         f.click(f.find<QPushButton>("cmdEdit"));
         QTest::keyClick(serial, Qt::Key_Tab);
         QTest::keyClick(&f.widget(), Qt::Key_S, Qt::AltModifier);
         QCOMPARE(f.boxes.shown.size(), std::size_t{3});
         QVERIFY(!add->isDown());  // pressed down for the mnemonic's delayed click
         QCOMPARE(add->text(), QStringLiteral("Save"));
-        QCOMPARE(f.widget().focusWidget(), serial);
-        // Corrected, the same Tab goes on to the next control in tab order (Phone 2).
-        f.type(serial, QStringLiteral("5"));
+        QCOMPARE(focusMoves.count(), 0);
+        QCOMPARE(serial->selectedText(), QStringLiteral("15"));  // the refusal selects it all
+        // Typed over a refused "x", the same Tab goes on to the next control (Phone 2).
+        f.type(serial, QStringLiteral("x"));
         QTest::keyClick(serial, Qt::Key_Tab);
-        QCOMPARE(f.boxes.shown.size(), std::size_t{3});
+        QTest::keyClicks(serial, QStringLiteral("5"));
+        QTest::keyClick(serial, Qt::Key_Tab);
+        QCOMPARE(f.boxes.shown.size(), std::size_t{4});
         QCOMPARE(f.widget().focusWidget(), f.find<QLineEdit>("txtContact_9"));
     }
 
