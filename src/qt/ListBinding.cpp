@@ -198,6 +198,19 @@ QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChang
 
     QObject::connect(view, &QAbstractItemView::clicked, view,
                      [selectRow](const QModelIndex& index) { selectRow(index.row()); });
+    // Assistive technology selects rows through the selection model, past the view: a row it
+    // selects is the user's click on that entry, and any other change gives way to the list
+    // model's selection.
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, view,
+                     [&list, view, selectRow] {
+                         for (const QModelIndex& row : view->selectionModel()->selectedRows()) {
+                             if (list.selectedIndex() != static_cast<std::size_t>(row.row())) {
+                                 selectRow(row.row());
+                                 return;
+                             }
+                         }
+                         mirrorSelection(list, *view);
+                     });
     QObject::connect(
         view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
             forwardUserInput(

@@ -66,7 +66,7 @@ private Q_SLOTS:
         QVERIFY(QMetaObject::invokeMethod(control.get(), "LetVendorIDNMode", Q_ARG(int, 1234),
                                           Q_ARG(bool, false)));
         QVERIFY(!cmdAdd->isEnabled());
-        QCOMPARE(editableChanged.count(), 1);
+        QCOMPARE(editableChanged, QList<QVariantList>{{false}});
         QCOMPARE(vendorIdChanged.count(), 1);
     }
 };

@@ -85,8 +85,8 @@ private Q_SLOTS:
     }
 
     // Both catalogues translate every caption, column header and country of the core's tables,
-    // and every text the core composes, keeping its parts: a part that looks like a placeholder
-    // stays as typed, a part that is a caption is translated.
+    // a box's OK button, and every text the core composes, keeping its parts: a part that looks
+    // like a placeholder stays as typed, only a field's name (a caption) is translated.
     void cataloguesCoverTheCore() {
         GuiFixture f;
         f.load();
@@ -106,11 +106,13 @@ private Q_SLOTS:
             QVERIFY(catalogue.load(QLocale(language), "xkrvendorpayto", "_",
                                    ":/xkrvendorpayto/translations"));
             QVERIFY(installVendorPayToTranslator(QLocale(language)));
+            QVERIFY(qt::buildMessageBox("", "", msgbox::okButton, nullptr)->defaultButton());
             for (const QString& text : fixed) {
                 QVERIFY2(!catalogue.translate(qt::translationContext, text.toUtf8()).isEmpty(),
                          qPrintable(language + (": " + text)));
             }
             for (const qt::TextTemplate& row : qt::textTemplates()) {
+                QCOMPARE(row.partsAreCoreTexts, QByteArray(row.source).startsWith("Field"));
                 QString shown = catalogue.translate(qt::translationContext, row.source);
                 const QString part = row.partsAreCoreTexts ? "Street2" : "%2 H3Z";
                 shown.replace("%2", "Ontario")

@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <stdexcept>
 
 #include "GuiFixture.h"
+#include "control/VendorPayTo.h"
 
 using xkr::test::GuiFixture;
 
@@ -22,9 +24,9 @@ class WidgetBindingTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // What a screen reader walks through: every input named by its label's caption (a combo
-    // too, whose value is its current item), "Required" where validation insists on a value,
-    // and no unnamed object. The list's rows are data and are walked separately.
+    // What a screen reader walks through: every input named by its label's caption, "Required"
+    // where validation insists on a value, no unnamed object, and combos that read their current
+    // item, open on a press and are disabled with their models. The list's rows are walked apart.
     void screenReaderTree_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QAccessible::Role>("role");
@@ -33,6 +35,7 @@ private Q_SLOTS:
         QTest::newRow("Name") << "txtContact_0" << QAccessible::EditableText << "Name" << true;
         QTest::newRow("Street2") << "txtContact_2" << QAccessible::EditableText << "Street2"
                                  << false;
+        QTest::newRow("City") << "txtContact_3" << QAccessible::EditableText << "City" << true;
         QTest::newRow("Serial") << "txtContact_8" << QAccessible::EditableText << "Serial #"
                                 << true;
         QTest::newRow("Country") << "cboContactCountry" << QAccessible::ComboBox << "Country"
@@ -72,14 +75,19 @@ private Q_SLOTS:
         QCOMPARE(input->text(QAccessible::Description) == QStringLiteral("Required"), required);
         if (input->role() == QAccessible::ComboBox) {
             QCOMPARE(input->text(QAccessible::Value), f.find<QComboBox>(name)->currentText());
+            input->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY(input->state().expanded);
+            f.widget().control().form().findControl(name.toStdString())->setEnabled(false);
+            QVERIFY(input->state().disabled);
         }
     }
 
-    // The arrow keys move through the list: the focused cell, which a screen reader announces,
-    // is the entry's name, and the view hears of the new selection through its selection
-    // model, which is how Qt's accessibility events (and repaints) learn of it. The panel shows
-    // the Canadian entry's state, which a binding that mirrored the state before the country
-    // (which refills the states) would miss.
+    // The list names its shown columns, which stay in place. The arrow keys move through it: the
+    // focused cell, which a screen reader announces, is the entry's name, and the view hears of
+    // the new selection through its selection model, which is how Qt's accessibility events (and
+    // repaints) learn of it. The panel shows the Canadian entry's state, which a binding that
+    // mirrored the state before the country (which refills the states) would miss. A row that
+    // assistive technology selects is a click on that entry.
     void listAnnouncesTheSelectedEntry() {
         GuiFixture f;
         f.load();
@@ -88,6 +96,8 @@ private Q_SLOTS:
         QSignalSpy selected(list->selectionModel(), &QItemSelectionModel::selectionChanged);
         QSignalSpy current(list->selectionModel(), &QItemSelectionModel::currentChanged);
         QVERIFY(list->hasFocus());
+        QCOMPARE(list->accessibleDescription(), QStringLiteral("Columns: Name, Serial, City"));
+        QVERIFY(!list->header()->sectionsMovable());
         QTest::keyClick(list, Qt::Key_Down);
         QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(list)->focusChild();
         QVERIFY(focused != nullptr);
@@ -96,6 +106,8 @@ private Q_SLOTS:
         QCOMPARE(f.find<QComboBox>("cboContactState")->currentText(), QStringLiteral("Ontario"));
         QCOMPARE(selected.count(), 1);
         QVERIFY(current.count() >= 1);
+        QAccessible::queryAccessibleInterface(list)->tableInterface()->selectRow(0);
+        QCOMPARE(f.text("txtContact_0"), QStringLiteral("Gamma Parts"));
     }
 
     // Hosts call the methods by name; a failing call (an export before any load) returns empty
@@ -125,27 +137,36 @@ private Q_SLOTS:
         QCOMPARE(f.widget().lastError(), QString());
     }
 
-    // A refused serial keeps the focus against every way out: a click that Qt delivered before
-    // the focus filter ran would Cancel, Qt's own Tab would move on, a mnemonic would press Save.
+    // A refused serial keeps the focus against every way out, not lent for a moment: a click
+    // that Qt delivered unfiltered would Cancel, Qt's own Tab would move on, Alt+S press Save.
     void refusedSerialKeepsTheFocus() {
         GuiFixture f;
         f.load();
         auto* add = f.find<QPushButton>("cmdAdd");
-        f.click(add);
+        const QPoint onAdd = add->mapTo(&f.widget(), add->rect().center());
+        QTest::mousePress(f.widget().windowHandle(), Qt::LeftButton, {}, onAdd);
+        xkr::VendorPayToWidget late(&f.widget());  // a second control, built on a press
+        QTest::mouseRelease(f.widget().windowHandle(), Qt::LeftButton, {}, onAdd);
         auto* serial = f.find<QLineEdit>("txtContact_8");
+        QVERIFY(serial->font().bold());  // the designed red bold face
         f.type(serial, QStringLiteral("15"));
+        serial->setSelection(0, 1);  // the user's own partial selection
         add->setShortcut(QKeySequence(QStringLiteral("Alt+S")));
+        QSignalSpy focusMoves(qApp, &QApplication::focusChanged);
         f.click(f.find<QPushButton>("cmdEdit"));
         QTest::keyClick(serial, Qt::Key_Tab);
         QTest::keyClick(&f.widget(), Qt::Key_S, Qt::AltModifier);
         QCOMPARE(f.boxes.shown.size(), std::size_t{3});
         QVERIFY(!add->isDown());  // pressed down for the mnemonic's delayed click
         QCOMPARE(add->text(), QStringLiteral("Save"));
-        QCOMPARE(f.widget().focusWidget(), serial);
-        // Corrected, the same Tab goes on to the next control in tab order (Phone 2).
-        f.type(serial, QStringLiteral("5"));
+        QCOMPARE(focusMoves.count(), 0);
+        QCOMPARE(serial->selectedText(), QStringLiteral("15"));  // the refusal selects it all
+        // Typed over a refused "x", the same Tab goes on to the next control (Phone 2).
+        f.type(serial, QStringLiteral("x"));
         QTest::keyClick(serial, Qt::Key_Tab);
-        QCOMPARE(f.boxes.shown.size(), std::size_t{3});
+        QTest::keyClicks(serial, QStringLiteral("5"));
+        QTest::keyClick(serial, Qt::Key_Tab);
+        QCOMPARE(f.boxes.shown.size(), std::size_t{4});
         QCOMPARE(f.widget().focusWidget(), f.find<QLineEdit>("txtContact_9"));
     }
 
