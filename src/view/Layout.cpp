@@ -18,9 +18,4 @@ std::string_view labelCaption(std::string_view name, int index) {
     return label ? label->caption : std::string_view();
 }
 
-bool isRequired(std::string_view name, int index) {
-    const std::optional<Item> input = find(name, index);
-    return input && input->required;
-}
-
 }  // namespace xkr::layout

@@ -214,7 +214,5 @@ inline constexpr std::int32_t canada = 2;
 std::string_view labelCaption(std::string_view name, int index = -1);
 // The layout row of a control (name and array index).
 std::optional<Item> find(std::string_view name, int index = -1);
-// Whether validation requires the input.
-bool isRequired(std::string_view name, int index = -1);
 
 }  // namespace xkr::layout
