@@ -1,5 +1,3 @@
-#include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -113,26 +111,19 @@ INSTANTIATE_TEST_SUITE_P(Moves, FocusModel, ::testing::Values(
     FocusRow{"DisabledSourceIsNotValidated", true, false, true, FocusMove::Moved, 0}), RowName());
 // clang-format on
 
-class ListViewModel : public ::testing::Test {
-protected:
-    ListViewModel() : list(focus, "lst", 7110) {
-        for (int k = 0; k < 3; ++k) list.addColumnHeader("c" + std::to_string(k), 100);
-    }
-    void add(const std::vector<std::pair<const char*, const char*>>& rows) {
-        for (const auto& [id, key] : rows) list.setSubItem(list.addItem(id), 1, key);
-    }
+TEST(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
     FocusManager focus;
-    ListView list;
-};
-
-TEST_F(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
+    ListView list(focus, "lst", 7110);
+    list.addColumnHeader("id", 100);
+    list.addColumnHeader("key", 100);
     int emitted = 0;
     const Signal::Connection counting = list.itemsChanged.connect([&] { ++emitted; });
     {
         ListView::UpdateBatch outer(list);
         {
             ListView::UpdateBatch inner(list);
-            add({{"p", "b"}, {"q", "a"}});
+            list.setSubItem(list.addItem("p"), 1, "b");
+            list.setSubItem(list.addItem("q"), 1, "a");
         }
         EXPECT_EQ(emitted, 0) << "an inner batch must not flush";
         list.setSortKey(1);

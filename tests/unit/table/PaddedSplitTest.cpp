@@ -1,6 +1,5 @@
-// The 64-byte scan finds a separator at every position of a block and past it, and none in the
-// bytes after the text. Also built with the portable scan of machines without SSE2, which no
-// other test here runs.
+// The 64-byte scan finds a separator at every position of a block and past it, none after the
+// text; also built with the portable scan of machines without SSE2, which nothing else runs.
 #include <gtest/gtest.h>
 
 #include <string>
