@@ -1,6 +1,7 @@
 #include "table/ContactDataText.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <span>
 
@@ -11,6 +12,10 @@
 
 namespace xkr {
 namespace {
+
+// Room for the fields of a usual term or state table. A larger one grows from there: a record of
+// millions of fields, of which a lookup keeps eight, never reserves its size.
+constexpr std::size_t usualLookupBytes = 4096;
 
 // Calls visit(piece) for the pieces splitAt gives, cutting at the first maxCuts occurrences of
 // the separator at most.
@@ -38,38 +43,63 @@ void forEachPiece(std::string_view text, std::string_view separator, std::size_t
     visit(text.substr(start));
 }
 
-// The complete records of a table, into `records`. The search stops at the record that passes
-// the limit, so a table of millions of records costs no more than one of 32,767; the exact count
-// is then not known.
-void completeRecords(std::string_view table, std::string_view separator, std::string_view tableName,
-                     std::vector<std::string_view>& records) {
-    // Every cut ends a record; what follows the last cut is no record, unless it holds one more
-    // separator: that is the 32,768th record.
-    splitAt(table, separator, records, maxRecordsPerTable);
-    if (records.size() > maxRecordsPerTable && !separator.empty() &&
-        records.back().find(separator) != std::string_view::npos) {
+// The complete records of a table are the pieces a separator ends; what follows the last
+// separator is no record.
+struct CompleteRecords {
+    std::size_t count = 0;
+    std::size_t bytes = 0;  // from the table's start to the end of the last record
+};
+
+// Counted without keeping them, so that loading allocates nothing per record. The search stops
+// at the record that passes the limit, so a table of millions of records costs no more than one
+// of 32,767.
+CompleteRecords countCompleteRecords(std::string_view table, std::string_view separator,
+                                     std::string_view tableName) {
+    std::size_t pieces = 0;
+    std::string_view lastRecord;
+    std::string_view rest;
+    forEachPiece(table, separator, maxRecordsPerTable, [&](std::string_view piece) {
+        ++pieces;
+        lastRecord = rest;
+        rest = piece;
+    });
+    // Past the limit, the rest holds the 32,768th record when it holds one more separator.
+    if (pieces > maxRecordsPerTable && !separator.empty() &&
+        rest.find(separator) != std::string_view::npos) {
         throw VendorPayToError("the " + std::string(tableName) +
                                " table holds more than 32767 records; a table holds at most 32767");
     }
-    if (!records.empty())
-        records.pop_back();
+    if (pieces < 2)
+        return {};
+    return {pieces - 1,
+            static_cast<std::size_t>(lastRecord.data() - table.data()) + lastRecord.size()};
 }
 
-// One entry per record, each entry the record's first fields. The pieces go through the
-// caller's vectors, which the tables of a load share.
-Lookup toLookup(std::string_view table, std::string_view recordSeparator,
+// Calls visit(record, index) for the counted records, in order.
+template <typename Visit>
+void forEachCompleteRecord(std::string_view table, std::string_view separator,
+                           const CompleteRecords& records, Visit&& visit) {
+    std::size_t index = 0;
+    forEachPiece(table, separator, records.count, [&](std::string_view piece) {
+        if (index < records.count)
+            visit(piece, index);
+        ++index;
+    });
+}
+
+// One entry per record, each entry the record's first fields. The lookup is replaced only once
+// the table's records are counted, so a refused table leaves it as it was. A record's pieces
+// go through the caller's vector, which the tables of a load share.
+void fillLookup(Lookup& lookup, std::string_view table, std::string_view recordSeparator,
                 std::string_view fieldSeparator, std::string_view tableName,
-                std::vector<std::string_view>& records, std::vector<std::string_view>& fields) {
-    completeRecords(table, recordSeparator, tableName, records);
-    Lookup lookup;
-    lookup.reserve(records.size());
-    for (std::string_view record : records) {
-        // The search stops after the kept fields; the piece after them is the record's rest.
+                std::vector<std::string_view>& fields) {
+    const CompleteRecords records = countCompleteRecords(table, recordSeparator, tableName);
+    lookup.reset(records.count, std::min(records.bytes, usualLookupBytes));
+    // The split stops after the kept fields; the piece after them is the record's rest.
+    forEachCompleteRecord(table, recordSeparator, records, [&](std::string_view record, auto) {
         splitAt(record, fieldSeparator, fields, maxLookupFields);
-        const auto kept = static_cast<std::ptrdiff_t>(std::min(fields.size(), maxLookupFields));
-        lookup.emplace_back(fields.begin(), fields.begin() + kept);
-    }
-    return lookup;
+        lookup.add(fields);
+    });
 }
 
 static_assert(PayToTable::keptTextPadding >= paddedSplitOverread);
@@ -126,43 +156,42 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
         result.tableEmptied = true;
 
         // The split stops at the fourth table: a text of millions of tables costs four pieces.
-        std::vector<std::string_view> tables;
-        tables.reserve(4);
-        splitAt(text, separators.table, tables, 3);
-        if (tables.size() != 3) {
-            result.stopReason =
-                "the text holds " +
-                (tables.size() > 3 ? std::string("more than 3 tables")
-                                   : std::to_string(tables.size()) +
-                                         (tables.size() == 1 ? " table" : " tables")) +
-                "; it must hold exactly 3";
+        std::array<std::string_view, 4> tables;
+        std::size_t tableCount = 0;
+        forEachPiece(text, separators.table, 3,
+                     [&](std::string_view piece) { tables[tableCount++] = piece; });
+        if (tableCount != 3) {
+            result.stopReason = "the text holds " +
+                                (tableCount > 3 ? std::string("more than 3 tables")
+                                                : std::to_string(tableCount) +
+                                                      (tableCount == 1 ? " table" : " tables")) +
+                                "; it must hold exactly 3";
             return result;
         }
         // Counted in the host's text, so that a refused table is never copied; the rows then
         // read their values from one kept copy of the complete pay-to records, at the same
-        // offsets. The three tables share the vectors of records and of one record's fields,
-        // so that a load grows each once.
-        std::vector<std::string_view> records;
+        // offsets. The three tables share the vector of one record's fields.
         std::vector<std::string_view> fields;
         fields.reserve(maxPayToFields + 1);
-        completeRecords(tables[0], separators.record, "pay-to entries", records);
-        if (!records.empty()) {
+        const CompleteRecords records =
+            countCompleteRecords(tables[0], separators.record, "pay-to entries");
+        if (records.count > 0) {
             const char* const host = tables[0].data();
-            const std::size_t recordBytes =
-                static_cast<std::size_t>(records.back().data() - host) + records.back().size();
-            const char* const kept = table.keepText(tables[0].substr(0, recordBytes)).data();
-            table.reserveRows(records.size());
-            for (std::size_t i = 0; i < records.size(); ++i) {
-                const std::string_view record(kept + (records[i].data() - host), records[i].size());
-                result.stopReason = addPayToRow(table, record, separators.field, i + 1, fields);
-                if (!result.stopReason.empty())
-                    return result;
-            }
+            const char* const kept = table.keepText(tables[0].substr(0, records.bytes)).data();
+            table.reserveRows(records.count);
+            forEachCompleteRecord(
+                tables[0], separators.record, records, [&](std::string_view record, std::size_t i) {
+                    if (!result.stopReason.empty())
+                        return;  // the load ends at the first refused record
+                    result.stopReason = addPayToRow(
+                        table, std::string_view(kept + (record.data() - host), record.size()),
+                        separators.field, i + 1, fields);
+                });
+            if (!result.stopReason.empty())
+                return result;
         }
-        termLookup =
-            toLookup(tables[1], separators.record, separators.field, "term", records, fields);
-        stateLookup =
-            toLookup(tables[2], separators.record, separators.field, "state", records, fields);
+        fillLookup(termLookup, tables[1], separators.record, separators.field, "term", fields);
+        fillLookup(stateLookup, tables[2], separators.record, separators.field, "state", fields);
     } catch (const std::exception& error) {
         result.stopReason = error.what();
     }

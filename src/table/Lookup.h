@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +14,71 @@ namespace xkr {
 // fields. The control reads four; a record keeps eight, so that a damaged record of millions of
 // fields costs no more than its text.
 inline constexpr std::size_t maxLookupFields = 8;
-using LookupRecord = std::vector<std::string>;
-using Lookup = std::vector<LookupRecord>;
+
+class Lookup;
+
+// One record of a lookup, read in place; valid while the lookup is unchanged.
+class LookupRecord {
+public:
+    std::size_t size() const { return m_count; }
+    // position < size().
+    std::string_view operator[](std::size_t position) const;
+
+private:
+    friend class Lookup;
+    LookupRecord(const Lookup& lookup, std::size_t firstField, std::size_t count)
+        : m_lookup(&lookup), m_firstField(firstField), m_count(count) {}
+
+    const Lookup* m_lookup;
+    std::size_t m_firstField;
+    std::size_t m_count;
+};
+
+// The fields of every record lie back to back in one text: a table of thousands of records
+// costs a few allocations, not one or more a record.
+class Lookup {
+public:
+    // Enough of an iterator for a range-based for.
+    class Iterator {
+    public:
+        LookupRecord operator*() const { return (*m_lookup)[m_record]; }
+        Iterator& operator++() {
+            ++m_record;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return m_record == other.m_record; }
+
+    private:
+        friend class Lookup;
+        Iterator(const Lookup& lookup, std::size_t record) : m_lookup(&lookup), m_record(record) {}
+
+        const Lookup* m_lookup;
+        std::size_t m_record;
+    };
+
+    Lookup() = default;
+    // Records written out, for building a lookup by hand.
+    Lookup(std::initializer_list<std::initializer_list<std::string_view>> records);
+
+    // Empties the lookup and makes room for that many records of that many bytes in all.
+    void reset(std::size_t records, std::size_t bytes);
+    // Appends a record of the first maxLookupFields fields.
+    void add(std::span<const std::string_view> fields);
+
+    std::size_t size() const { return m_recordEnds.size(); }
+    LookupRecord operator[](std::size_t record) const;
+    Iterator begin() const { return {*this, 0}; }
+    Iterator end() const { return {*this, size()}; }
+
+    bool operator==(const Lookup& other) const = default;
+
+private:
+    friend class LookupRecord;
+
+    std::string m_text;                     // every field's bytes, back to back
+    std::vector<std::size_t> m_fieldEnds;   // where each field ends in m_text
+    std::vector<std::size_t> m_recordEnds;  // where each record ends in m_fieldEnds
+};
 
 // The field at resultPosition of the first entry whose field at searchPosition equals key
 // exactly, as a 16-bit whole number; 0 when none matches. Throws when that field is no number.

@@ -48,7 +48,7 @@ void PayToEditor::FillLookupLists() {
             throw VendorPayToError(where + " has " + std::to_string(record.size()) +
                                    " fields; a term needs 3");
         }
-        term.addItem(record[1] + "  -  " + record[2]);
+        term.addItem(std::string(record[1]).append("  -  ").append(record[2]));
         try {
             term.setItemData(term.newIndex(), text::toInt32(record[0]));
         } catch (const VendorPayToError& error) {
@@ -81,7 +81,7 @@ void PayToEditor::FillStateList(const std::string& ptCountry) {
         const auto code = wholeNumber(record[0]);
         if (!code)
             continue;
-        state.addItem(record[3]);
+        state.addItem(std::string(record[3]));
         state.setItemData(state.newIndex(), *code);
     }
     if (state.listCount() > 0)
