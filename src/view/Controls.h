@@ -85,6 +85,8 @@ public:
 
     void clear();
     void addItem(std::string text);
+    // Room for that many items, so that adding them moves none.
+    void reserveItems(std::size_t count) { m_items.reserve(count); }
     int newIndex() const { return m_newIndex; }
     int listCount() const { return static_cast<int>(m_items.size()); }
     const std::string& itemText(int index) const;

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -40,6 +41,8 @@ void PayToEditor::FillLookupLists() {
     for (ComboBox* combo : {&country, &state, &term}) combo->setLocked(false);
     for (ComboBox* combo : {&country, &state, &term}) combo->clear();
 
+    term.reserveItems(m_state.termLookup.size());
+    country.reserveItems(std::size(countries));
     std::size_t recordNumber = 0;
     for (const LookupRecord& record : m_state.termLookup) {
         ++recordNumber;
@@ -75,6 +78,9 @@ void PayToEditor::FillStateList(const std::string& ptCountry) {
     state.clear();
     if (text::toNumber(ptCountry) == -1.0)
         return;
+    // Room for every state record, of whichever country: a little more than one country needs,
+    // and the list never grows twice.
+    state.reserveItems(m_state.stateLookup.size());
     for (const LookupRecord& record : m_state.stateLookup) {
         if (record.size() < 4 || record[1] != ptCountry)
             continue;
