@@ -165,9 +165,9 @@ void PayToTable::setValue(std::size_t position, std::string_view text) {
 
 std::string_view PayToTable::keepText(std::string_view text) {
     requireOpen();
-    const std::shared_ptr<char[]> copy(new char[text.size() + keptTextPadding]);
-    std::fill(std::copy(text.begin(), text.end(), copy.get()),
-              copy.get() + text.size() + keptTextPadding, '\0');
+    // Made zeroed, padding included, in one allocation with its count.
+    const auto copy = std::make_shared<char[]>(text.size() + keptTextPadding);
+    std::copy(text.begin(), text.end(), copy.get());
     m_keptTexts.push_back(copy);
     m_keptBytes += text.size();
     return {copy.get(), text.size()};
