@@ -135,11 +135,14 @@ std::optional<std::vector<std::size_t>> stableTextOrder(const std::vector<std::s
         const int c = compareText(keys[a], keys[b]);
         return descending ? c > 0 : c < 0;
     };
+    // Keys in order, the usual case, cost no allocation.
+    std::size_t sortedCount = std::min<std::size_t>(keys.size(), 1);
+    while (sortedCount < keys.size() && !before(sortedCount, sortedCount - 1)) ++sortedCount;
+    if (sortedCount == keys.size())
+        return std::nullopt;
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    const auto sortedEnd = std::is_sorted_until(order.begin(), order.end(), before);
-    if (sortedEnd == order.end())
-        return std::nullopt;
+    const auto sortedEnd = order.begin() + static_cast<std::ptrdiff_t>(sortedCount);
     auto after = [&before](std::size_t a, std::size_t b) { return before(b, a); };
     if (std::is_sorted(order.begin(), order.end(), after))
         return reversedTextOrder(keys);
