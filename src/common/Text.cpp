@@ -183,4 +183,13 @@ std::string_view leftChars(std::string_view text, std::size_t maxChars) {
     return text.substr(0, pos);
 }
 
+std::string concat(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (std::string_view piece : pieces) size += piece.size();
+    std::string text;
+    text.reserve(size);
+    for (std::string_view piece : pieces) text += piece;
+    return text;
+}
+
 }  // namespace xkr::text

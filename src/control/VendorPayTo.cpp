@@ -1,6 +1,7 @@
 #include "control/VendorPayTo.h"
 
 #include <exception>
+#include <utility>
 
 #include "control/Version.h"
 #include "table/ContactDataText.h"
@@ -92,13 +93,13 @@ void VendorPayTo::LetContactAddress(const std::string& ptContactData,
                                     const std::string& ptRecordSeparator,
                                     const std::string& ptTableSeparator) {
     CallScope scope(*this);
-    const LoadResult result =
+    LoadResult result =
         loadContactData(ptContactData, {ptFieldSeparator, ptRecordSeparator, ptTableSeparator},
                         m_state.table, m_state.separators, m_state.termLookup, m_state.stateLookup);
     if (result.blank)
         return;
-    m_loadStatus = result.stopReason;
-    if (result.stopReason.empty()) {
+    m_loadStatus = std::move(result.stopReason);
+    if (m_loadStatus.empty()) {
         try {
             m_editor.FillLookupLists();
         } catch (const std::exception& error) {

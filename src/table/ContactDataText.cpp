@@ -120,10 +120,10 @@ std::string addPayToRow(PayToTable& table, std::string_view record, std::string_
         std::span<const std::string_view>(fields).first(std::min(fields.size(), maxPayToFields)),
         fieldSeparator.size());
     if (!refusal.empty())
-        return "pay-to record " + std::to_string(recordNumber) + ": " + refusal;
+        return text::concat({"pay-to record ", std::to_string(recordNumber), ": ", refusal});
     if (fields.size() > maxPayToFields) {
-        return "pay-to record " + std::to_string(recordNumber) +
-               " has more than 21 fields; a record holds at most 21";
+        return text::concat({"pay-to record ", std::to_string(recordNumber),
+                             " has more than 21 fields; a record holds at most 21"});
     }
     return {};
 }
@@ -161,11 +161,9 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
         forEachPiece(text, separators.table, 3,
                      [&](std::string_view piece) { tables[tableCount++] = piece; });
         if (tableCount != 3) {
-            result.stopReason = "the text holds " +
-                                (tableCount > 3 ? std::string("more than 3 tables")
-                                                : std::to_string(tableCount) +
-                                                      (tableCount == 1 ? " table" : " tables")) +
-                                "; it must hold exactly 3";
+            result.stopReason = text::concat(
+                {"the text holds ", tableCount > 3 ? "more than 3" : std::to_string(tableCount),
+                 tableCount == 1 ? " table" : " tables", "; it must hold exactly 3"});
             return result;
         }
         // Counted in the host's text, so that a refused table is never copied; the rows then

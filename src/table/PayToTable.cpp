@@ -224,8 +224,8 @@ PayToTable::Row& PayToTable::currentRow() {
 }
 
 std::string PayToTable::tooLong(std::size_t position) const {
-    return "value longer than " + std::to_string(fieldWidth(position)) + " characters for field " +
-           fieldName(position);
+    return text::concat({"value longer than ", std::to_string(fieldWidth(position)),
+                         " characters for field ", fieldName(position)});
 }
 
 std::size_t PayToTable::checkedPosition(std::size_t position) const {
