@@ -185,6 +185,7 @@ TEST(LoadMemory, EveryShapeWithinThreeTimesItsSizeAndAFixedPart) {
                 EXPECT_EQ(target.table.value(p), *row.fieldValue) << p;
             }
         }
+        for (const LookupRecord& record : target.terms) EXPECT_LE(record.size(), maxLookupFields);
     }
 }
 
