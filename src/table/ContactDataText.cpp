@@ -196,6 +196,14 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
     return result;
 }
 
+std::string_view heldSeparator(std::string_view value, const Separators& separators) {
+    for (const std::string* separator : {&separators.field, &separators.record, &separators.table}) {
+        if (!separator->empty() && value.find(*separator) != std::string_view::npos)
+            return *separator;
+    }
+    return {};
+}
+
 std::string exportChangedRows(PayToTable& table, std::string_view fieldSeparator,
                               std::string_view recordSeparator) {
     std::string result;

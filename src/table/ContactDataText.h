@@ -17,6 +17,10 @@ struct Separators {
     std::string table;
 };
 
+// The first separator (field, record, table) that the value holds; empty when it holds none.
+// A value that holds one would split the record it is exported in, so nothing is stored with one.
+std::string_view heldSeparator(std::string_view value, const Separators& separators);
+
 // Limits of a loaded text: the loops over records count with 16-bit integers, and a pay-to
 // record has no field beyond the 21st.
 inline constexpr std::size_t maxRecordsPerTable = 32767;

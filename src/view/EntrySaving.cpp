@@ -7,6 +7,26 @@
 
 namespace xkr {
 
+Control& PayToEditor::panelControl(const layout::FieldMapEntry& entry) {
+    switch (entry.control) {
+        case layout::EntryControl::TextBox:
+            return m_form.txtContact(entry.textIndex);
+        case layout::EntryControl::Country:
+            return m_form.cboContactCountry;
+        case layout::EntryControl::State:
+            return m_form.cboContactState;
+        case layout::EntryControl::Term:
+            return m_form.cboContactType;
+        case layout::EntryControl::Active:
+            return m_form.ChkActive;
+        case layout::EntryControl::Default:
+            return m_form.ChkDefault;
+        case layout::EntryControl::None:
+            break;
+    }
+    throw VendorPayToError("column " + std::to_string(entry.column) + " has no panel control");
+}
+
 std::string PayToEditor::panelValue(const layout::FieldMapEntry& entry) const {
     const auto code = [](const ComboBox& combo) {
         return std::to_string(combo.itemData(combo.listIndex()));
@@ -33,10 +53,14 @@ std::string PayToEditor::panelValue(const layout::FieldMapEntry& entry) const {
     throw VendorPayToError("column " + std::to_string(entry.column) + " has no panel control");
 }
 
+std::string PayToEditor::pendingNewPayToID() const {
+    return text::zeroPadded(m_state.newIdCounter) + "-N";
+}
+
 // The id is built before the counter moves on, so the failure at the limit happens before
 // anything is written and the counter stays at its limit.
 std::string PayToEditor::NextNewPayToID() {
-    std::string id = text::zeroPadded(m_state.newIdCounter) + "-N";
+    std::string id = pendingNewPayToID();
     if (m_state.newIdCounter == std::numeric_limits<std::int16_t>::max()) {
         throw VendorPayToError("the new-id counter is at its limit of 32767");
     }
@@ -64,6 +88,12 @@ void PayToEditor::SaveEntry(bool tbNew) {
         const layout::FieldMapEntry* map;
         std::string value;
     };
+    const auto refuseHeldSeparator = [this](std::string_view value, PayToField field) {
+        if (!heldSeparator(value, m_state.separators).empty()) {
+            throw VendorPayToError("the value for " + std::string(payToFields[field].name) +
+                                   " holds a separator");
+        }
+    };
     std::vector<Write> writes;
     for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
         if (map.control == layout::EntryControl::None)
@@ -73,7 +103,17 @@ void PayToEditor::SaveEntry(bool tbNew) {
             throw VendorPayToError("the value for " + std::string(payToFields[map.field].name) +
                                    " does not fit its field");
         }
+        refuseHeldSeparator(write.value, map.field);
         writes.push_back(std::move(write));
+    }
+    // What the control makes up itself: a host whose separator is a digit, "-", "N" or "S" gets
+    // no entry rather than a record that splits.
+    const std::string vendorId = std::to_string(m_state.vendorId);
+    const std::string_view marker = tbNew ? "N" : "S";
+    refuseHeldSeparator(marker, fIsUpdated);
+    if (tbNew) {
+        refuseHeldSeparator(pendingNewPayToID(), fVendorPayToID);
+        refuseHeldSeparator(vendorId, fVendorID);
     }
 
     ListView::UpdateBatch batch(list);
@@ -82,11 +122,9 @@ void PayToEditor::SaveEntry(bool tbNew) {
         entry = list.addItem(id);
         table.addNew();
         table.setValue(fVendorPayToID, id);
-        table.setValue(fVendorID, std::to_string(m_state.vendorId));
-        table.setValue(fIsUpdated, "N");
-    } else {
-        table.setValue(fIsUpdated, "S");
+        table.setValue(fVendorID, vendorId);
     }
+    table.setValue(fIsUpdated, marker);
     for (const Write& write : writes) {
         list.setSubItem(*entry, write.map->column, write.value);
         table.setValue(write.map->field, write.value);

@@ -67,17 +67,18 @@ bool PayToEditor::ValidateEntry() {
         refuse("Contact Name cannot be longer than 50 characters.", &f.txtContact(layout::nameBox));
         return false;
     }
-    const Separators& seps = m_state.separators;
-    for (int i = 0; i < static_cast<int>(layout::textBoxCount); ++i) {
-        const std::string& value = f.txtContact(i).text();
-        for (const std::string* separator : {&seps.field, &seps.record, &seps.table}) {
-            if (!separator->empty() && value.find(*separator) != std::string::npos) {
-                refuse("Field " + std::string(layout::labelCaption("txtContact", i)) +
-                           " contains a reserved separator.",
-                       &f.txtContact(i));
-                return false;
-            }
+    // A picked item's code and a check box's yes or no are stored too: a digit or a minus sign
+    // as a separator splits them as surely as typed text.
+    for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
+        if (map.control == layout::EntryControl::None ||
+            heldSeparator(panelValue(map), m_state.separators).empty()) {
+            continue;
         }
+        Control& control = panelControl(map);
+        refuse("Field " + std::string(layout::labelCaption(control.name(), control.index())) +
+                   " contains a reserved separator.",
+               &control);
+        return false;
     }
     const std::int32_t termCode = f.cboContactType.itemData(f.cboContactType.listIndex());
     if (termCode < kLowestTermCode || termCode > kHighestTermCode) {
@@ -138,7 +139,9 @@ bool PayToEditor::confirmPostalCode() {
         selectAllAndFocus(box);
         return false;
     }
-    if (verdict.stored != box.text())
+    // The checks above saw the code as typed: a normal form that brings a separator in (a space,
+    // an upper-case letter) is not applied.
+    if (verdict.stored != box.text() && heldSeparator(verdict.stored, m_state.separators).empty())
         box.setText(verdict.stored);
     return true;
 }
@@ -159,7 +162,9 @@ void PayToEditor::txtContact_Validate(int index, bool& cancel) {
         return;
     }
     std::string serial(text::trim(box.text()));
-    if (text::charCount(serial) == 1)
+    // The padding zero is left out where "0" is part of a separator; the value is checked as
+    // it would be stored.
+    if (text::charCount(serial) == 1 && heldSeparator("0" + serial, m_state.separators).empty())
         serial = "0" + serial;
     const double value = text::leadingNumber(serial);
     if ((value >= 10 && value <= 19) || value < 1) {

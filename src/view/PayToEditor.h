@@ -65,7 +65,9 @@ private:
     bool confirm(const std::string& question);
     bool confirmPostalCode();
     std::string_view chosenStateCode() const;
+    Control& panelControl(const layout::FieldMapEntry& entry);
     std::string panelValue(const layout::FieldMapEntry& entry) const;
+    std::string pendingNewPayToID() const;
 
     EditorState& m_state;
     EditorForm& m_form;
