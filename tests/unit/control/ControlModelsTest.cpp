@@ -18,7 +18,11 @@ using test::RowName;
 TEST(ComboBoxModel, EverySetRaisesClickAndLockedRefusesTheUser) {
     FocusManager focus;
     ComboBox combo(focus, "cbo");
+    // A front end that is not told keeps showing the previous country's states.
+    int changes = 0;
+    const Signal::Connection counting = combo.changed.connect([&] { ++changes; });
     for (const char* text : {"a", "b", "c"}) combo.addItem(text);
+    EXPECT_EQ(changes, 3);
     std::vector<int> seen;
     combo.onClick = [&] { seen.push_back(combo.listIndex()); };
     for (int index : {1, 1, -1, -1, 0}) combo.setListIndex(index);
@@ -32,7 +36,9 @@ TEST(ComboBoxModel, EverySetRaisesClickAndLockedRefusesTheUser) {
     combo.setLocked(true);
     EXPECT_FALSE(combo.userPick(2));
     EXPECT_EQ(combo.listIndex(), 0);
+    const int beforeClear = changes;
     combo.clear();
+    EXPECT_GT(changes, beforeClear);
     EXPECT_EQ(combo.listIndex(), -1);
     EXPECT_EQ(combo.text(), "");
 }
@@ -129,8 +135,10 @@ TEST(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
         list.setSortKey(1);
     }
     EXPECT_EQ(emitted, 1);
+    list.setSortOrder(1);
+    EXPECT_EQ(emitted, 2) << "a reorder that the views are not told of is never repainted";
     { ListView::UpdateBatch idle(list); }
-    EXPECT_EQ(emitted, 1) << "a batch without changes emits nothing";
+    EXPECT_EQ(emitted, 2) << "a batch without changes emits nothing";
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ TEST(PayToTable, RefusesWhatItCannotDo) {
         {"reading at the end", [](PayToTable& t) { t.moveNext(), t.value(0); }},
         {"writing at the end", [](PayToTable& t) { t.moveNext(), t.setValue(0, "X"); }},
         {"moving past the end", [](PayToTable& t) { t.moveNext(), t.moveNext(); }},
+        {"reading one row past the last", [](PayToTable& t) { t.valueAt(1, 0); }},
         {"deleting twice", [](PayToTable& t) { t.deleteCurrent(), t.deleteCurrent(); }},
         // Emptying must forget the deleted-row flag, or this MoveNext passes silently.
         {"moving on an emptied table",
