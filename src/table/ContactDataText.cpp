@@ -197,7 +197,8 @@ LoadResult loadContactData(std::string_view text, const Separators& separators, 
 }
 
 std::string_view heldSeparator(std::string_view value, const Separators& separators) {
-    for (const std::string* separator : {&separators.field, &separators.record, &separators.table}) {
+    for (const std::string* separator :
+         {&separators.field, &separators.record, &separators.table}) {
         if (!separator->empty() && value.find(*separator) != std::string_view::npos)
             return *separator;
     }

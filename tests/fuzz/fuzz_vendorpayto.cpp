@@ -17,7 +17,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Text.h"
 #include "control/VendorPayTo.h"
+#include "table/ContactDataText.h"
 #include "table/PayToFields.h"
 #include "view/Layout.h"
 #include "view/UserActions.h"
@@ -52,9 +54,9 @@ Control& focusTarget(EditorForm& form, int target) {
     return *others.at(static_cast<std::size_t>(target - firstCombo));
 }
 
-// The ids an export compares; kept from input to input, so that a check allocates nothing once
-// they have grown.
-std::vector<std::string_view> rowIds, listIds;
+// The ids an export compares and the pieces of the exported text; kept from input to input, so
+// that a check allocates nothing once they have grown.
+std::vector<std::string_view> rowIds, listIds, records, fields;
 
 // One input, run step by step: the vendor in edit mode, the load, an export, the operations and
 // a last export, on one control life or several. The control lives in place, for this input.
@@ -162,6 +164,7 @@ private:
                                                   : msgbox::no;
         });
         m_mode = false;
+        m_kept = {};
         m_rows = 0;
         m_issuedIds.clear();
     }
@@ -175,6 +178,9 @@ private:
         const auto separator = [&](unsigned k) {
             return std::string(m_separators[(k + turned) % 3]);
         };
+        // A blank text changes nothing, its separators neither.
+        if (!text::trim(m_text.substr(from)).empty())
+            m_kept = {separator(0), separator(1), separator(2)};
         step(Caller::Load, [&] {
             m_control->LetContactAddress(std::string(m_text.substr(from)), separator(0),
                                          separator(1), separator(2));
@@ -243,6 +249,37 @@ private:
             m_issuedIds.emplace_back(id);
         }
         m_rows = rows;
+        for (std::size_t row = 0; row < rows; ++row) {
+            for (std::size_t field = 0; field < payToFieldCount; ++field) {
+                if (!heldSeparator(table.valueAt(row, field), m_kept).empty())
+                    fail("row " + std::to_string(row) + " field " + std::to_string(field) +
+                         " holds a separator: \"" + std::string(table.valueAt(row, field)) + "\"");
+            }
+        }
+    }
+
+    // The exchange itself: split with the same separators, the export gives back the marked
+    // rows in table order, each the table's values of its exported fields.
+    void checkExchange(const PayToTable& table, std::string_view exported) const {
+        if (m_kept.field.empty() || m_kept.record.empty())
+            return;  // no text with an empty separator splits back
+        splitAt(exported, m_kept.record, records);
+        std::size_t record = 0;
+        for (std::size_t row = 0; row < table.recordCount(); ++row) {
+            if (table.valueAt(row, fIsUpdated).empty())
+                continue;
+            if (record + 1 >= records.size())
+                fail("the export holds fewer records than the marked rows");
+            splitAt(records[record++], m_kept.field, fields);
+            bool same = fields.size() == exportedFieldCount;
+            for (std::size_t field = 0; same && field < exportedFieldCount; ++field)
+                same = fields[field] == table.valueAt(row, field);
+            if (!same)
+                fail("the export of row " + std::to_string(row) + " splits differently");
+        }
+        if (records.size() != record + (exported.empty() ? 0 : 1) ||
+            (!records.empty() && !records.back().empty()))
+            fail("the export holds more records than the marked rows");
     }
 
     // Where the host asks for the export: it fails only on a closed table, exports nothing in
@@ -268,6 +305,7 @@ private:
             return;
         if (!open)
             fail("GetContactAddress succeeded on a closed table");
+        checkExchange(table, exported);
         const ListView& list = m_control->form().lstContacts;
         rowIds.clear();
         listIds.clear();
@@ -285,6 +323,7 @@ private:
     std::span<const std::uint8_t> m_operations;
     std::size_t m_step = 0;  // 1-based once the first step starts
     std::optional<VendorPayTo> m_control;
+    Separators m_kept;  // the separators of the last load that was not blank
     bool m_mode = false;
     bool m_answerYes = true;  // what a question box shown during this step is answered
     std::size_t m_rows = 0;

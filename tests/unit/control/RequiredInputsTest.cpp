@@ -28,9 +28,9 @@ bool savedWithout(const layout::Item& left) {
     // The USA's one state is chosen with the country; no state belongs to Others.
     const bool stateLeft = form.findControl(left.name) == &form.cboContactState;
     const int country = stateLeft ? layout::country::others : layout::country::usa;
-    for (auto [combo, index] : {std::pair{&form.cboContactCountry, country},
-                                std::pair{&form.cboContactState, 0},
-                                std::pair{&form.cboContactType, 0}}) {
+    for (auto [combo, index] :
+         {std::pair{&form.cboContactCountry, country}, std::pair{&form.cboContactState, 0},
+          std::pair{&form.cboContactType, 0}}) {
         if (combo != form.findControl(left.name))
             user::pick(*combo, index);
     }
