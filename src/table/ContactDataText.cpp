@@ -205,6 +205,39 @@ std::string_view heldSeparator(std::string_view value, const Separators& separat
     return {};
 }
 
+std::string_view separatorAcrossEnd(std::string_view value, const Separators& separators) {
+    for (const std::string* separator :
+         {&separators.field, &separators.record, &separators.table}) {
+        for (const std::string* follower : {&separators.field, &separators.record}) {
+            if (!separator->empty() && !follower->empty() &&
+                (std::string(value) + *follower).find(*separator) < value.size()) {
+                return *separator;
+            }
+        }
+    }
+    return {};
+}
+
+bool readsBack(std::span<const std::string> values, const Separators& separators) {
+    if (separators.field.empty() || separators.record.empty())
+        return true;
+    std::string record;
+    for (const std::string& value : values) {
+        if (!record.empty() || &value != &values.front())
+            record += separators.field;
+        record += value;
+    }
+    record += separators.record;
+    if (!separators.table.empty() && record.find(separators.table) != std::string::npos)
+        return false;
+    std::vector<std::string_view> records, fields;
+    splitAt(record, separators.record, records);
+    if (records.size() != 2 || !records[1].empty())
+        return false;
+    splitAt(records[0], separators.field, fields);
+    return std::equal(fields.begin(), fields.end(), values.begin(), values.end());
+}
+
 std::string exportChangedRows(PayToTable& table, std::string_view fieldSeparator,
                               std::string_view recordSeparator) {
     std::string result;

@@ -1,3 +1,4 @@
+#include <array>
 #include <limits>
 #include <optional>
 
@@ -88,12 +89,16 @@ void PayToEditor::SaveEntry(bool tbNew) {
         const layout::FieldMapEntry* map;
         std::string value;
     };
-    const auto refuseHeldSeparator = [this](std::string_view value, PayToField field) {
-        if (!heldSeparator(value, m_state.separators).empty()) {
-            throw VendorPayToError("the value for " + std::string(payToFields[field].name) +
-                                   " holds a separator");
-        }
-    };
+    // The record as the host will get it back: the row's values (none for a new entry) with
+    // this save's values written over them.
+    std::array<std::string, exportedFieldCount> record;
+    for (std::size_t field = 0; !tbNew && field < exportedFieldCount; ++field)
+        record[field] = table.value(field);
+    const std::string vendorId = std::to_string(m_state.vendorId);
+    if (tbNew) {
+        record[fVendorPayToID] = pendingNewPayToID();
+        record[fVendorID] = vendorId;
+    }
     std::vector<Write> writes;
     for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
         if (map.control == layout::EntryControl::None)
@@ -103,17 +108,16 @@ void PayToEditor::SaveEntry(bool tbNew) {
             throw VendorPayToError("the value for " + std::string(payToFields[map.field].name) +
                                    " does not fit its field");
         }
-        refuseHeldSeparator(write.value, map.field);
+        record[map.field] = write.value;
         writes.push_back(std::move(write));
     }
-    // What the control makes up itself: a host whose separator is a digit, "-", "N" or "S" gets
-    // no entry rather than a record that splits.
-    const std::string vendorId = std::to_string(m_state.vendorId);
+    // The checks name a typed value that would split the record; what they cannot name (a
+    // separator that is a digit, "-" or "N", which the ids and codes the control makes up hold)
+    // leaves the entry unsaved rather than the host's text split.
     const std::string_view marker = tbNew ? "N" : "S";
-    refuseHeldSeparator(marker, fIsUpdated);
-    if (tbNew) {
-        refuseHeldSeparator(pendingNewPayToID(), fVendorPayToID);
-        refuseHeldSeparator(vendorId, fVendorID);
+    if (!readsBack(record, m_state.separators) ||
+        !heldSeparator(marker, m_state.separators).empty()) {
+        throw VendorPayToError("the entry's record would not read back with these separators");
     }
 
     ListView::UpdateBatch batch(list);

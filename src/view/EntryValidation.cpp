@@ -68,10 +68,14 @@ bool PayToEditor::ValidateEntry() {
         return false;
     }
     // A picked item's code and a check box's yes or no are stored too: a digit or a minus sign
-    // as a separator splits them as surely as typed text.
+    // as a separator splits them as surely as typed text. So does a value whose end makes a
+    // separator with the one that follows it in the export.
     for (const layout::FieldMapEntry& map : layout::entryFieldMap) {
-        if (map.control == layout::EntryControl::None ||
-            heldSeparator(panelValue(map), m_state.separators).empty()) {
+        if (map.control == layout::EntryControl::None)
+            continue;
+        const std::string value = panelValue(map);
+        if (heldSeparator(value, m_state.separators).empty() &&
+            separatorAcrossEnd(value, m_state.separators).empty()) {
             continue;
         }
         Control& control = panelControl(map);
