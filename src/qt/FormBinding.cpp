@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "qt/CaptionButton.h"
 #include "qt/CaptionLabel.h"
 #include "qt/ControlBindings.h"
 #include "qt/FocusFilter.h"
@@ -103,7 +102,7 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return createListView(m_form.lstContacts, &parent, m_languageChanged,
                                   m_modelConnections);
         case layout::Kind::CommandButton: {
-            auto* button = new CaptionButton(&parent);
+            auto* button = new QPushButton(&parent);
             bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)), *button,
                               m_languageChanged, m_modelConnections);
             return button;
