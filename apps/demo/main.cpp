@@ -26,6 +26,12 @@ int main(int argc, char** argv) {
         QStringLiteral("Show the window, the control with it, in the application font at POINTS."),
         QStringLiteral("POINTS"));
     arguments.addOption(fontSize);
+    const QCommandLineOption data(
+        QStringLiteral("data"),
+        QStringLiteral("Load vendor 1001's entries, terms and states from FILE, in the format of "
+                       "sample/vendor-1001.txt, instead of that sample."),
+        QStringLiteral("FILE"));
+    arguments.addOption(data);
     arguments.addPositionalArgument(QStringLiteral("PATH"),
                                     QStringLiteral("The headless run's picture (PNG)."));
     arguments.process(app);
@@ -41,7 +47,7 @@ int main(int argc, char** argv) {
         QApplication::setFont(font);
     }
 
-    DemoWindow window;
+    DemoWindow window(arguments.value(data));
     window.setLanguage(QLocale(arguments.value(language)));
     window.show();
     if (!noDisplay && QApplication::platformName() != QStringLiteral("offscreen")) {
