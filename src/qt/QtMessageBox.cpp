@@ -34,7 +34,7 @@ void nameButton(QMessageBox& box, QMessageBox::StandardButton button, const char
 
 // Qt sizes a box to its text and buttons; a short message would leave the window manager too
 // narrow a title bar, which cuts the title. The title is measured in bold, as title bars show
-// it, with room for the bar's icon and its three buttons.
+// it, with room for the bar's icon, its three buttons and their margins.
 void makeRoomForTitle(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (grid == nullptr)
@@ -42,7 +42,7 @@ void makeRoomForTitle(QMessageBox& box) {
     QFont bold = box.font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    const int width = metrics.horizontalAdvance(box.windowTitle()) + 4 * metrics.height();
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 10 * metrics.height();
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
