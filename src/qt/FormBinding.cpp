@@ -151,10 +151,13 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
 
 void FormBinding::layOut() {
     const QFont font = formFont(m_root.font());
-    for (auto* frame : m_root.findChildren<MarkedFrame*>()) frame->clearMarkers();
+    // Every marker of the layout sits in a frame.
+    for (const auto& [item, widget] : m_placed) {
+        if (item->kind == layout::Kind::Image)
+            qobject_cast<MarkedFrame*>(widget)->clearMarkers();
+    }
     for (const auto& [item, widget] : m_placed) {
         if (item->kind == layout::Kind::Image) {
-            // Every marker of the layout sits in a frame.
             qobject_cast<MarkedFrame*>(widget)->addMarker(twipsToRect(item->rect, *widget, font));
             continue;
         }
