@@ -9,8 +9,8 @@
 #include "qt/QtMessageBox.h"
 
 // In each language and font size the control is given, every text it shows has room for itself
-// and a character's air (two on buttons) inside any frame (a combo's arrow, a sorted column's
-// arrow, a title bar's buttons), and the list's columns stay beside its scroll bar.
+// and a character's air (two on buttons) inside any frame (a sorted column's arrow, a title
+// bar's buttons), and the list's columns stay beside its scroll bar.
 class FitTest : public QObject {
     Q_OBJECT
 
@@ -46,9 +46,6 @@ private Q_SLOTS:
                             check(widget, text, inside, height);
                         else if (widget->inherits("QPushButton"))  // a character more air
                             check(widget, text + 'x', inside, height);
-                        else if (widget->inherits("QComboBox"))  // beside the arrow
-                            check(widget, widget->property("currentText").toString(),
-                                  inside - widget->height(), height);
                     }
                 }
                 auto* list = f.find<QTreeView>("lstContacts");
