@@ -19,7 +19,7 @@
 #include "control/VendorPayTo.h"
 #include "view/UserActions.h"
 
-DemoWindow::DemoWindow(QWidget* parent)
+DemoWindow::DemoWindow(const QString& contactData, QWidget* parent)
     : QMainWindow(parent), m_payTo(new xkr::VendorPayToWidget), m_output(new QPlainTextEdit) {
     setWindowTitle(QStringLiteral("XKRVendorPayTo demo - vendor %1").arg(sampleVendorId));
     auto* getAddresses = new QPushButton(QStringLiteral("GetContactAddress"));
@@ -59,7 +59,7 @@ DemoWindow::DemoWindow(QWidget* parent)
             [this](bool on) { m_payTo->LetVendorIDNMode(sampleVendorId, !on); });
     connect(postalCheck, &QCheckBox::toggled, m_payTo, &xkr::VendorPayToWidget::setPostalCodeCheck);
 
-    loadSample();
+    loadSample(contactData.isEmpty() ? QStringLiteral(":/sample/vendor-1001.txt") : contactData);
     resize(m_payTo->sizeHint().width() + 280,
            m_payTo->sizeHint().height() + 24 + menuBar()->sizeHint().height());
 }
@@ -98,10 +98,10 @@ void DemoWindow::setLanguage(const QLocale& locale) {
     }
 }
 
-void DemoWindow::loadSample() {
-    QFile sample(QStringLiteral(":/sample/vendor-1001.txt"));
+void DemoWindow::loadSample(const QString& path) {
+    QFile sample(path);
     if (!sample.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("load"), QStringLiteral("the embedded sample is missing"));
+        report(QStringLiteral("load"), QStringLiteral("cannot read %1").arg(path));
         return;
     }
     m_payTo->LetContactAddress(QString::fromUtf8(sample.readAll()), QStringLiteral("|"),

@@ -17,7 +17,8 @@ class DemoWindow : public QMainWindow {
 public:
     static constexpr int sampleVendorId = 1001;
 
-    explicit DemoWindow(QWidget* parent = nullptr);
+    // `contactData`: a file in the embedded sample's format to load instead of the sample.
+    explicit DemoWindow(const QString& contactData = QString(), QWidget* parent = nullptr);
 
     xkr::VendorPayToWidget& payTo() { return *m_payTo; }
     // Shows the control, and Qt's own texts (the text boxes' context menu), in the language of
@@ -26,7 +27,7 @@ public:
 
 private:
     void buildLanguageMenu();
-    void loadSample();
+    void loadSample(const QString& path);
     void report(const QString& method, const QString& result);
 
     xkr::VendorPayToWidget* m_payTo;

@@ -21,11 +21,33 @@ int main(int argc, char** argv) {
         QStringLiteral("Start in LOCALE's language: en (the default), fr_CA or es."),
         QStringLiteral("LOCALE"), QStringLiteral("en"));
     arguments.addOption(language);
+    const QCommandLineOption fontSize(
+        QStringLiteral("font-size"),
+        QStringLiteral("Show the window, the control with it, in the application font at POINTS."),
+        QStringLiteral("POINTS"));
+    arguments.addOption(fontSize);
+    const QCommandLineOption data(
+        QStringLiteral("data"),
+        QStringLiteral("Load vendor 1001's entries, terms and states from FILE, in the format of "
+                       "sample/vendor-1001.txt, instead of that sample."),
+        QStringLiteral("FILE"));
+    arguments.addOption(data);
     arguments.addPositionalArgument(QStringLiteral("PATH"),
                                     QStringLiteral("The headless run's picture (PNG)."));
     arguments.process(app);
+    if (arguments.isSet(fontSize)) {
+        bool valid = false;
+        const int points = arguments.value(fontSize).toInt(&valid);
+        if (!valid || points < 1 || points > 72) {
+            QTextStream(stderr) << "--font-size takes a size in points from 1 to 72\n";
+            return 2;
+        }
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+    }
 
-    DemoWindow window;
+    DemoWindow window(arguments.value(data));
     window.setLanguage(QLocale(arguments.value(language)));
     window.show();
     if (!noDisplay && QApplication::platformName() != QStringLiteral("offscreen")) {

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "qt/CaptionButton.h"
 #include "qt/CaptionLabel.h"
 #include "qt/ControlBindings.h"
 #include "qt/FocusFilter.h"
+#include "qt/FormFont.h"
 #include "qt/ListBinding.h"
 #include "qt/MarkedFrame.h"
 #include "qt/NamedComboBox.h"
@@ -47,6 +47,7 @@ void describe(QWidget& input, QLabel* label, std::string_view caption, bool requ
 
 FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root(root) {
     build();
+    layOut();
     showTranslated([this] { describeInputs(); });
     setTabOrder();
     m_modelConnections.push_back(m_form.focus.changed.connect([this] { mirrorFocus(); }));
@@ -80,10 +81,10 @@ void FormBinding::build() {
     for (const layout::Item& item : layout::items) {
         QWidget& parent = *m_containers.value(toQString(item.parent), &m_root);
         QWidget* widget = createControl(item, parent);
+        m_placed.emplace_back(&item, widget == nullptr ? &parent : widget);
         if (widget == nullptr)
             continue;
         widget->setObjectName(objectNameOf(item));
-        widget->setGeometry(twipsToRect(item.rect, *widget));
         if (item.kind == layout::Kind::Frame)
             m_containers.insert(toQString(item.name), widget);
         if (Control* control = m_form.findControl(item.name, item.index)) {
@@ -101,7 +102,7 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return createListView(m_form.lstContacts, &parent, m_languageChanged,
                                   m_modelConnections);
         case layout::Kind::CommandButton: {
-            auto* button = new CaptionButton(&parent);
+            auto* button = new QPushButton(&parent);
             bindCommandButton(static_cast<CommandButton&>(*m_form.findControl(item.name)), *button,
                               m_languageChanged, m_modelConnections);
             return button;
@@ -119,9 +120,6 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
         case layout::Kind::TextBox: {
             auto* edit = new QLineEdit(&parent);
             if (item.index == layout::serialBox) {
-                QFont font(toQString(layout::serialFont.family), layout::serialFont.pointSize,
-                           layout::serialFont.bold ? QFont::Bold : QFont::Normal);
-                edit->setFont(font);
                 QPalette palette = edit->palette();
                 palette.setColor(QPalette::Text, QColor::fromRgb(layout::serialFont.rgb));
                 edit->setPalette(palette);
@@ -145,11 +143,28 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return check;
         }
         case layout::Kind::Image:
-            // A marker is painted by its frame; every marker of the layout sits in one.
-            qobject_cast<MarkedFrame*>(&parent)->addMarker(twipsToRect(item.rect, parent));
+            // A marker is painted by its frame (layOut places it).
             return nullptr;
     }
     return nullptr;
+}
+
+void FormBinding::layOut() {
+    const QFont font = formFont(m_root.font());
+    // Every marker of the layout sits in a frame.
+    for (const auto& [item, widget] : m_placed) {
+        if (item->kind == layout::Kind::Image)
+            qobject_cast<MarkedFrame*>(widget)->clearMarkers();
+    }
+    for (const auto& [item, widget] : m_placed) {
+        if (item->kind == layout::Kind::Image) {
+            qobject_cast<MarkedFrame*>(widget)->addMarker(twipsToRect(item->rect, *widget, font));
+            continue;
+        }
+        const bool serial = item->kind == layout::Kind::TextBox && item->index == layout::serialBox;
+        widget->setFont(serial ? serialBoxFont(font) : font);
+        widget->setGeometry(twipsToRect(item->rect, *widget, font));
+    }
 }
 
 void FormBinding::showTranslated(std::function<void()> show) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "qt/FocusFilter.h"
@@ -38,6 +39,8 @@ public:
 
     // Shows every text of the form again, in the language of the translators installed now.
     void retranslate();
+    // Places and sizes every control, and sets its font, for the font the root is given now.
+    void layOut();
 
 private:
     void build();
@@ -54,6 +57,8 @@ private:
     std::unordered_map<const Control*, QWidget*> m_widgets;
     std::unordered_map<const QWidget*, Control*> m_controls;
     QHash<QString, QWidget*> m_containers;
+    // Each layout row with its widget; a marker's row with the frame that paints it.
+    std::vector<std::pair<const layout::Item*, QWidget*>> m_placed;
     // The accessible name the form gave its root; a host's own name is kept.
     QString m_rootName;
     Signal m_languageChanged;

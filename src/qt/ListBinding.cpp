@@ -27,6 +27,9 @@ public:
     // The entry that a navigation key (arrows, Home, End, Page Up/Down) moved to: for the
     // keyboard user this is the click on that entry.
     std::function<void(int row)> onKeyboardMove;
+    // The view or its viewport changed size: another font, or the vertical scroll bar came or
+    // went.
+    std::function<void()> onResize;
 
     // HideSelection: the selected entry shows only while the list has the focus.
     void setHideSelection(bool hide) {
@@ -80,6 +83,12 @@ protected:
         QTreeView::dataChanged(topLeft.siblingAtRow(first), bottomRight.siblingAtRow(last), roles);
     }
 
+    void resizeEvent(QResizeEvent* event) override {
+        QTreeView::resizeEvent(event);
+        if (onResize)
+            onResize();
+    }
+
     void focusInEvent(QFocusEvent* event) override {
         QTreeView::focusInEvent(event);
         viewport()->update();
@@ -94,11 +103,22 @@ private:
     bool m_hideSelection = true;
 };
 
+// The designed widths, grown with the list's font. Where they would run under the vertical
+// scroll bar the columns share the width beside it in their designed proportions, the last one
+// ending where the scroll bar begins: the horizontal scroll bar is off.
 void applyColumnWidths(const ListView& list, QTreeView& view) {
     const auto& headers = list.columnHeaders();
+    const double dpi = twipsDpiX(view, view.font());
+    int total = 0;
+    for (const ColumnHeader& header : headers) total += twipsToPixels(header.width, dpi);
+    const int room = std::min(total, view.viewport()->width());
+    int designedEnd = 0;
+    int shownEnd = 0;
     for (std::size_t k = 0; k < headers.size(); ++k) {
-        view.header()->resizeSection(static_cast<int>(k),
-                                     twipsToPixels(headers[k].width, view.logicalDpiX()));
+        designedEnd += twipsToPixels(headers[k].width, dpi);
+        const int end = total == 0 ? 0 : designedEnd * room / total;
+        view.header()->resizeSection(static_cast<int>(k), end - shownEnd);
+        shownEnd = end;
     }
 }
 
@@ -183,6 +203,7 @@ QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChang
         mirrorSelection(list, *view);
     };
     view->onKeyboardMove = selectRow;
+    view->onResize = [&list, view] { applyColumnWidths(list, *view); };
     connections.push_back(list.itemsChanged.connect([&list, view, model] {
         model->reload();
         // A reset forgets the section sizes, and after a sort the selected entry has moved.

@@ -12,6 +12,11 @@ void MarkedFrame::addMarker(const QRect& area) {
     update(area);
 }
 
+void MarkedFrame::clearMarkers() {
+    m_markers.clear();
+    update();
+}
+
 void MarkedFrame::paintEvent(QPaintEvent* event) {
     QGroupBox::paintEvent(event);
     QPainter painter(this);
@@ -19,7 +24,7 @@ void MarkedFrame::paintEvent(QPaintEvent* event) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(markerColour);
     for (const QRect& area : m_markers) {
-        const int diameter = std::min({markerDiameterPixels, area.width(), area.height()});
+        const int diameter = std::min(area.width(), area.height());
         QRectF circle(0, 0, diameter, diameter);
         circle.moveCenter(QRectF(area).center());
         painter.drawEllipse(circle);

@@ -14,13 +14,14 @@ class MarkedFrame : public QGroupBox {
     Q_OBJECT
 
 public:
-    static constexpr int markerDiameterPixels = 12;
     static inline const QColor markerColour{139, 0, 0};
 
     explicit MarkedFrame(const QString& title, QWidget* parent = nullptr);
 
-    // The marker is centred in `area`, in the frame's coordinates.
+    // The marker fills the square centred in `area`, in the frame's coordinates.
     void addMarker(const QRect& area);
+    // Before the form is laid out again for another font.
+    void clearMarkers();
     const QList<QRect>& markers() const { return m_markers; }
 
 protected:

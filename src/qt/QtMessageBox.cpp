@@ -1,6 +1,8 @@
 #include "qt/QtMessageBox.h"
 
+#include <QGridLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "qt/ShownText.h"
 
@@ -30,11 +32,30 @@ void nameButton(QMessageBox& box, QMessageBox::StandardButton button, const char
         box.button(button)->setText(shown);
 }
 
+// Qt sizes a box to its text and buttons; a short message would leave the window manager too
+// narrow a title bar, which cuts the title. The title is measured in bold, as title bars show
+// it, with room for the bar's icon, its three buttons and their margins.
+void makeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr)
+        return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 10 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> buildMessageBox(const std::string& text, const std::string& title,
                                              int style, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(parent);
+    // A window takes the application's font; the box shows in the control's, which a host or a
+    // style sheet may have made larger.
+    if (parent != nullptr)
+        box->setFont(parent->font());
     box->setWindowTitle(shownText(title));
     box->setText(shownComposedText(text));
     box->setIcon(iconFor(style));
@@ -49,6 +70,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const std::string& text, const std:
         box->setDefaultButton(QMessageBox::Ok);
         nameButton(*box, QMessageBox::Ok, "OK");
     }
+    makeRoomForTitle(*box);
     return box;
 }
 

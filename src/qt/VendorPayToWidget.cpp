@@ -7,6 +7,7 @@
 #include "control/VendorPayTo.h"
 
 #include "qt/FormBinding.h"
+#include "qt/FormFont.h"
 #include "qt/QtMessageBox.h"
 #include "qt/Twips.h"
 
@@ -21,12 +22,6 @@ std::string toStd(const QString& text) {
 
 VendorPayToWidget::VendorPayToWidget(QWidget* parent)
     : QWidget(parent), m_control(std::make_unique<VendorPayTo>()) {
-    // The twips were laid out for a small, narrow dialog font; a condensed face keeps the
-    // captions inside their labels.
-    QFont standard = font();
-    standard.setPointSize(8);
-    standard.setStretch(QFont::SemiCondensed);
-    setFont(standard);
     m_control->setMessageBox(qt::qtMessageBox(this));
     m_binding = std::make_unique<qt::FormBinding>(m_control->form(), *this);
     setMinimumSize(sizeHint());
@@ -133,8 +128,9 @@ void VendorPayToWidget::setMessageBox(MessageBox messageBox) {
 }
 
 QSize VendorPayToWidget::sizeHint() const {
-    return {qt::twipsToPixels(layout::designedWidth, logicalDpiX()),
-            qt::twipsToPixels(layout::designedHeight, logicalDpiY())};
+    return qt::twipsToRect({0, 0, layout::designedWidth, layout::designedHeight}, *this,
+                           qt::formFont(font()))
+        .size();
 }
 
 void VendorPayToWidget::changeEvent(QEvent* event) {
@@ -142,6 +138,13 @@ void VendorPayToWidget::changeEvent(QEvent* event) {
     // Sent when the host installs or removes a translator.
     if (event->type() == QEvent::LanguageChange)
         m_binding->retranslate();
+    // The control's own font, its parent's, a style sheet's or the application's changed: the
+    // form grows or shrinks with it. The binding is not there yet while the widget is built.
+    if (event->type() == QEvent::FontChange && m_binding) {
+        m_binding->layOut();
+        setMinimumSize(sizeHint());
+        updateGeometry();
+    }
 }
 
 bool VendorPayToWidget::focusNextPrevChild(bool next) {

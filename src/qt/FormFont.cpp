@@ -1,0 +1,36 @@
+#include "qt/FormFont.h"
+
+#include <QFontDatabase>
+
+#include "qt/Twips.h"
+#include "view/Layout.h"
+
+namespace xkr::qt {
+namespace {
+
+// The desktop font's size where no desktop sets one.
+constexpr double qtStandardPointSize = 9.0;
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QFont formFont(const QFont& given) {
+    QFont shown = given;
+    shown.setStretch(QFont::SemiCondensed);
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (given == desktop)
+        shown.setPointSizeF(designPointSize * pointSize(desktop) / qtStandardPointSize);
+    return shown;
+}
+
+QFont serialBoxFont(const QFont& form) {
+    QFont font(toQString(layout::serialFont.family), layout::serialFont.pointSize,
+               layout::serialFont.bold ? QFont::Bold : QFont::Normal);
+    font.setPointSizeF(layout::serialFont.pointSize * pointSize(form) / designPointSize);
+    return font;
+}
+
+}  // namespace xkr::qt
