@@ -176,9 +176,12 @@ private Q_SLOTS:
         GuiFixture f;
         f.load();
         f.clickEntry(0);
-        f.widget().setMessageBox([](const std::string&, const std::string&, int) -> int {
-            throw std::runtime_error("no dialog");
-        });
+        struct FailingDialog : xkr::VendorPayToMessageHandler {
+            Answer answer(const QString&, const QString&, Style) override {
+                throw std::runtime_error("no dialog");
+            }
+        } failing;
+        f.widget().setMessageHandler(&failing);
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("cmdDelete_Click failed: .*no dialog"));
         f.click(f.find<QPushButton>("cmdDelete"));

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include <QStringList>
+
+#include "XKRVendorPayTo/VendorPayToWidget.h"
 
 namespace xkr::test {
 
-// Stands in for the modal message box, installed as `setMessageBox(std::ref(box))`: records
-// each box as "TITLE (STYLE): TEXT" and answers with its default button.
-struct RecordingMessageBox {
-    std::vector<std::string> shown;
+// Stands in for the modal message box, installed with setMessageHandler: records each box as
+// "TITLE: TEXT" and answers with its default button.
+struct RecordingMessageBox : VendorPayToMessageHandler {
+    QStringList shown;
 
-    int operator()(const std::string& text, const std::string& title, int style) {
-        shown.push_back(title + " (" + std::to_string(style) + "): " + text);
-        return (style & 0xF) == 4 ? 6 : 1;  // Yes for a Yes/No box, else OK
+    Answer answer(const QString& title, const QString& text, Style style) override {
+        shown << title + QStringLiteral(": ") + text;
+        return style == Style::Question ? Answer::Yes : Answer::Ok;
     }
 };
 
