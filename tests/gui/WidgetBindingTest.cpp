@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QTreeView>
 #include <functional>
-#include <stdexcept>
 
 #include "GuiFixture.h"
 #include "control/VendorPayTo.h"
@@ -176,12 +175,7 @@ private Q_SLOTS:
         GuiFixture f;
         f.load();
         f.clickEntry(0);
-        struct FailingDialog : xkr::VendorPayToMessageHandler {
-            Answer answer(const QString&, const QString&, Style) override {
-                throw std::runtime_error("no dialog");
-            }
-        } failing;
-        f.widget().setMessageHandler(&failing);
+        f.boxes.fail = true;
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("cmdDelete_Click failed: .*no dialog"));
         f.click(f.find<QPushButton>("cmdDelete"));
