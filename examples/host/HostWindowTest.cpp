@@ -26,6 +26,16 @@ QWidget* focused() {
     return QApplication::focusWidget();
 }
 
+// Answers every message box with OK instead of a modal dialog, and keeps its text.
+struct MessageRecorder : xkr::VendorPayToMessageHandler {
+    QStringList texts;
+
+    Answer answer(const QString&, const QString& text, Style) override {
+        texts << text;
+        return Answer::Ok;
+    }
+};
+
 }  // namespace
 
 class HostWindowTest : public QObject {
@@ -58,11 +68,8 @@ void HostWindowTest::addEntryThenCollect() {
     QFETCH(QString, changedDefault);
 
     HostWindow window;
-    QStringList messages;
-    window.payTo().setMessageBox([&messages](const std::string& text, const std::string&, int) {
-        messages << QString::fromStdString(text);
-        return 1;  // OK
-    });
+    MessageRecorder messages;
+    window.payTo().setMessageHandler(&messages);
     window.loadSampleVendor();
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -101,7 +108,7 @@ void HostWindowTest::addEntryThenCollect() {
              QStringLiteral("Net 60  -  60 days"));
     QTest::mouseClick(cmdAdd, Qt::LeftButton);
 
-    QCOMPARE(messages, QStringList());
+    QCOMPARE(messages.texts, QStringList());
     QCOMPARE(cmdAdd->text(), QStringLiteral("Add"));
     const QString entry = "000-N|Northwind Traders - Boston|07|1 Harbor St||Boston|1|22|||||||-1|" +
                           defaultPayTo + "|3|||1001\n";

@@ -92,4 +92,27 @@ MessageBoxFunction qtMessageBox(QWidget* parent) {
     };
 }
 
+int handlerAnswer(VendorPayToMessageHandler& handler, const std::string& text,
+                  const std::string& title, int style) {
+    using Handler = VendorPayToMessageHandler;
+    const bool question = (style & msgbox::buttonsMask) == msgbox::yesNoButtons;
+    switch (handler.answer(shownText(title), shownComposedText(text),
+                           question ? Handler::Style::Question : Handler::Style::Information)) {
+        case Handler::Answer::Yes:
+            return msgbox::yes;
+        case Handler::Answer::No:
+            return msgbox::no;
+        default:
+            return msgbox::ok;
+    }
+}
+
 }  // namespace xkr::qt
+
+namespace xkr {
+
+VendorPayToMessageHandler::VendorPayToMessageHandler(QObject* parent) : QObject(parent) {}
+
+VendorPayToMessageHandler::~VendorPayToMessageHandler() = default;
+
+}  // namespace xkr

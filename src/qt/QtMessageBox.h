@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "XKRVendorPayTo/VendorPayToWidget.h"
 #include "view/MessageBox.h"
 
 namespace xkr::qt {
@@ -15,5 +16,8 @@ std::unique_ptr<QMessageBox> buildMessageBox(const std::string& text, const std:
 int messageBoxResult(QMessageBox::StandardButton button);
 // Shows the dialog modally over parent.
 MessageBoxFunction qtMessageBox(QWidget* parent);
+// Asks the host's handler instead, with the texts as the dialog would show them.
+int handlerAnswer(VendorPayToMessageHandler& handler, const std::string& text,
+                  const std::string& title, int style);
 
 }  // namespace xkr::qt

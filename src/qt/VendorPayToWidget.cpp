@@ -22,7 +22,11 @@ std::string toStd(const QString& text) {
 
 VendorPayToWidget::VendorPayToWidget(QWidget* parent)
     : QWidget(parent), m_control(std::make_unique<VendorPayTo>()) {
-    m_control->setMessageBox(qt::qtMessageBox(this));
+    m_control->setMessageBox([this, dialog = qt::qtMessageBox(this)](
+                                 const std::string& text, const std::string& title, int style) {
+        return m_messageHandler ? qt::handlerAnswer(*m_messageHandler, text, title, style)
+                                : dialog(text, title, style);
+    });
     m_binding = std::make_unique<qt::FormBinding>(m_control->form(), *this);
     setMinimumSize(sizeHint());
 }
@@ -123,8 +127,12 @@ QString VendorPayToWidget::lastError() const {
     return m_lastError;
 }
 
-void VendorPayToWidget::setMessageBox(MessageBox messageBox) {
-    m_control->setMessageBox(messageBox ? std::move(messageBox) : qt::qtMessageBox(this));
+void VendorPayToWidget::setMessageHandler(VendorPayToMessageHandler* handler) {
+    m_messageHandler = handler;
+}
+
+VendorPayToMessageHandler* VendorPayToWidget::messageHandler() const {
+    return m_messageHandler;
 }
 
 QSize VendorPayToWidget::sizeHint() const {

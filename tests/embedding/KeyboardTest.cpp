@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
-#include <functional>
 
 #include "RecordingMessageBox.h"
 #include "XKRVendorPayTo/VendorPayToWidget.h"
@@ -34,7 +33,7 @@ struct HostForm {
         layout->addWidget(after);
         before->setObjectName(QStringLiteral("hostBefore"));
         after->setObjectName(QStringLiteral("hostAfter"));
-        payTo->setMessageBox(std::ref(boxes));
+        payTo->setMessageHandler(&boxes);
         payTo->LetContactAddress(
             "1|Main Office|05|1 Main St||Springfield|1|10|12345||||||-1|-1|3|0|77|1234~"
             "2|Warehouse|20|2 Dock Rd||Springfield|1|10|12345||||||-1|0|3|0|78|1234~"

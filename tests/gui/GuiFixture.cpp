@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QTreeView>
-#include <functional>
 
 namespace xkr::test {
 
@@ -16,7 +15,7 @@ QString contactData() {
 }
 
 GuiFixture::GuiFixture() : m_widget(std::make_unique<VendorPayToWidget>()) {
-    m_widget->setMessageBox(std::ref(boxes));
+    m_widget->setMessageHandler(&boxes);
     m_widget->show();
     m_widget->activateWindow();
     QVERIFY2(QTest::qWaitForWindowExposed(m_widget.get()), "the control's window never showed");

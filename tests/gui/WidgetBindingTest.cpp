@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QTreeView>
 #include <functional>
-#include <stdexcept>
 
 #include "GuiFixture.h"
 #include "control/VendorPayTo.h"
@@ -176,9 +175,7 @@ private Q_SLOTS:
         GuiFixture f;
         f.load();
         f.clickEntry(0);
-        f.widget().setMessageBox([](const std::string&, const std::string&, int) -> int {
-            throw std::runtime_error("no dialog");
-        });
+        f.boxes.fail = true;
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("cmdDelete_Click failed: .*no dialog"));
         f.click(f.find<QPushButton>("cmdDelete"));

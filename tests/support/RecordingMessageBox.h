@@ -1,18 +1,23 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include <QStringList>
+#include <stdexcept>
+
+#include "XKRVendorPayTo/VendorPayToWidget.h"
 
 namespace xkr::test {
 
-// Stands in for the modal message box, installed as `setMessageBox(std::ref(box))`: records
-// each box as "TITLE (STYLE): TEXT" and answers with its default button.
-struct RecordingMessageBox {
-    std::vector<std::string> shown;
+// Stands in for the modal message box, installed with setMessageHandler: records each box as
+// "TITLE: TEXT" and answers with its default button; with `fail` set it throws instead.
+struct RecordingMessageBox : VendorPayToMessageHandler {
+    QStringList shown;
+    bool fail = false;
 
-    int operator()(const std::string& text, const std::string& title, int style) {
-        shown.push_back(title + " (" + std::to_string(style) + "): " + text);
-        return (style & 0xF) == 4 ? 6 : 1;  // Yes for a Yes/No box, else OK
+    Answer answer(const QString& title, const QString& text, Style style) override {
+        if (fail)
+            throw std::runtime_error("no dialog");
+        shown << title + QStringLiteral(": ") + text;
+        return style == Style::Question ? Answer::Yes : Answer::Ok;
     }
 };
 

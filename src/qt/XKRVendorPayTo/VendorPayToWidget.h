@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <memory>
-#include <string>
 
 namespace xkr {
 
@@ -13,6 +13,28 @@ class VendorPayTo;
 namespace qt {
 class FormBinding;
 }
+
+// Answers the control's message boxes in place of the modal QMessageBox: a test's recorder, a
+// kiosk host's fixed answers, a host's own dialog. Set with VendorPayToWidget::setMessageHandler;
+// like QLineEdit's validator the widget does not own it, and once it is deleted the widget shows
+// QMessageBox again.
+class VendorPayToMessageHandler : public QObject {
+    Q_OBJECT
+
+public:
+    // What a box asks for: Information has an OK button, Question Yes and No (Yes the default).
+    enum class Style { Information, Question };
+    Q_ENUM(Style)
+    enum class Answer { Ok, Yes, No };
+    Q_ENUM(Answer)
+
+    explicit VendorPayToMessageHandler(QObject* parent = nullptr);
+    ~VendorPayToMessageHandler() override;
+
+    // Called while the control waits for the answer; title and text are shown in the language
+    // of the installed translator. A question answered with anything but No counts as Yes.
+    virtual Answer answer(const QString& title, const QString& text, Style style) = 0;
+};
 
 // The pay-to addresses control as a Qt widget: one xkr::VendorPayTo, with a real Qt widget bound
 // to each of its control models. Children carry the control names as objectName
@@ -61,12 +83,9 @@ public:
 
     VendorPayTo& control() { return *m_control; }
 
-    // Replaces the modal QMessageBox (tests answer without a dialog); an empty function
-    // restores the QMessageBox.
-    // Same signature as xkr::MessageBoxFunction: text, title and style flags in, button out.
-    using MessageBox =
-        std::function<int(const std::string& text, const std::string& title, int style)>;
-    void setMessageBox(MessageBox messageBox);
+    // Who answers the message boxes; nullptr (the default) shows the modal QMessageBox.
+    void setMessageHandler(VendorPayToMessageHandler* handler);
+    VendorPayToMessageHandler* messageHandler() const;
 
     QSize sizeHint() const override;
 
@@ -89,6 +108,7 @@ private:
     std::unique_ptr<VendorPayTo> m_control;
     std::unique_ptr<qt::FormBinding> m_binding;
     QString m_lastError;
+    QPointer<VendorPayToMessageHandler> m_messageHandler;
 };
 
 }  // namespace xkr
