@@ -119,101 +119,127 @@ struct Text {
     std::string_view parts = {};
 };
 
-// clang-format off
-inline constexpr std::array<Text, static_cast<std::size_t>(Id::count)> table{{
-    // The command buttons keep their access key through the modes.
-    {Id::add, Use::Caption, "Add", "&Add"},
-    {Id::save, Use::Caption, "Save", "S&ave"},
-    {Id::update, Use::Caption, "Update", "Upd&ate"},
-    {Id::edit, Use::Caption, "Edit", "&Edit"},
-    {Id::cancel, Use::Caption, "Cancel", "Canc&el"},
-    {Id::remove, Use::Caption, "Delete", "&Delete"},
-    {Id::version, Use::Caption, "Version"},
-    {Id::lblName, Use::Caption, "Name", "&Name"},
-    {Id::lblStreet1, Use::Caption, "Street1", "Street&1"},
-    {Id::lblStreet2, Use::Caption, "Street2", "Street&2"},
-    {Id::lblCity, Use::Caption, "City", "C&ity"},
-    {Id::lblCountry, Use::Caption, "Country", "Co&untry"},
-    {Id::lblState, Use::Caption, "State", "&State"},
-    {Id::lblPostalCode, Use::Caption, "Postal Code", "&Postal Code"},
-    {Id::lblPhone, Use::Caption, "Phone", "P&hone"},
-    {Id::lblPhone2, Use::Caption, "Phone 2", "Ph&one 2"},
-    {Id::lblFAX, Use::Caption, "FAX", "&FAX"},
-    {Id::lblCell, Use::Caption, "Cell", "&Cell"},
-    {Id::lblEmail, Use::Caption, "E-Mail", "E-&Mail"},
-    {Id::lblVendorTerm, Use::Caption, "Vendor Term", "&Vendor Term"},
-    {Id::lblPrimaryPayTo, Use::Caption, "Primary Pay To", "Primar&y Pay To"},
-    {Id::lblActive, Use::Caption, "Active", "Ac&tive"},
-    {Id::lblSerial, Use::Caption, "Serial #", "Se&rial #"},
-    {Id::colId, Use::Header, "VendorPayToID"},
-    {Id::colName, Use::Header, "Name"},
-    {Id::colSerial, Use::Header, "Serial"},
-    {Id::colStreet1, Use::Header, "Street1"},
-    {Id::colStreet2, Use::Header, "Street2"},
-    {Id::colCity, Use::Header, "City"},
-    {Id::colCountry, Use::Header, "Country"},
-    {Id::colState, Use::Header, "State"},
-    {Id::colPostalCode, Use::Header, "PostalCode"},
-    {Id::colPhone, Use::Header, "Phone"},
-    {Id::colFAX, Use::Header, "FAX"},
-    {Id::colEmail, Use::Header, "Email"},
-    {Id::colActive, Use::Header, "Active"},
-    {Id::colPhone2, Use::Header, "Phone2"},
-    {Id::colCell, Use::Header, "Cell"},
-    {Id::colDefaultPayTo, Use::Header, "DefaultPayTo"},
-    {Id::colDefaultTerms, Use::Header, "DefaultTerms"},
-    {Id::colExported, Use::Header, "Exported"},
-    {Id::colAddressId, Use::Header, "AddressID"},
-    {Id::others, Use::Country, "Others"},
-    {Id::usa, Use::Country, "USA"},
-    {Id::canada, Use::Country, "Canada"},
-    {Id::informationRequired, Use::Title, "Information Required"},
-    {Id::informationValidation, Use::Title, "Information Validation"},
-    {Id::nameMissing, Use::Message, "Contact Name has not been provided."},
-    {Id::street1Missing, Use::Message, "Contact Street 1 has not been provided."},
-    {Id::cityMissing, Use::Message, "Contact City has not been provided."},
-    {Id::countryMissing, Use::Message, "Contact Country has not been provided."},
-    {Id::stateMissing, Use::Message, "Contact State has not been provided."},
-    {Id::termMissing, Use::Message, "Vendor Term has not been provided."},
-    {Id::serialMissing, Use::Message, "Serial Number has not been provided."},
-    {Id::nameTooLong, Use::Message, "Contact Name cannot be longer than 50 characters."},
-    // %1 a field's caption; %2 the separator, by separatorText().
-    {Id::separatorInField, Use::Message, "Field “%1” contains %2, a reserved separator.", {},
-     "tt"},
-    {Id::termNotStorable, Use::Message, "Vendor Term cannot be stored for this entry."},
-    {Id::serialExists, Use::Message, "Serial number already exists !"},
-    {Id::noPrimary, Use::Message, "At least one Pay-To entry must be assigned as Primary !"},
-    {Id::serialNotNumber, Use::Message, "Field Serial # can accept only numbers !"},
-    {Id::serialOutOfRange, Use::Message, "Only numbers in range [01 - 09] and [20 - 99] please !"},
-    {Id::deleteQuestion, Use::Message, "Do you want to delete the selected Address?"},
-    {Id::postalNotUs, Use::Message,
-     "Postal Code %1 does not look like a US ZIP code (12345 or 12345-6789). Store it anyway?",
-     {}, "d"},
-    {Id::postalNotCanadian, Use::Message,
-     "Postal Code %1 does not look like a Canadian postal code (A1A 1A1). Store it anyway?", {},
-     "d"},
-    {Id::postalNotOfState, Use::Message,
-     "Postal Code %1 is not a postal code of %2. Store it anyway?", {}, "dd"},
-    {Id::versionNumber, Use::Caption, "Version number: %1", {}, "d"},
-    // The pieces of a separator as separatorText() spells it; these come last, so that a whole
-    // message is matched before its pieces.
-    {Id::quoted, Use::Message, "“%1”", {}, "d"},
-    {Id::space, Use::Message, "a space"},
-    {Id::tab, Use::Message, "a tab"},
-    {Id::lineBreak, Use::Message, "a line break"},
-    {Id::controlCharacter, Use::Message, "the control character U+%1", {}, "d"},
-    {Id::followedBy, Use::Message, "%1 followed by %2", {}, "tt"},
-    {Id::controlName, Use::Skin, "Vendor pay-to addresses"},
-    {Id::frameName, Use::Skin, "Vendor contact"},
-    {Id::panelName, Use::Skin, "Pay-to address"},
-    {Id::listName, Use::Skin, "Pay-to entries"},
-    {Id::listColumns, Use::Skin, "Columns: %1", {}, "d"},
-    {Id::required, Use::Skin, "Required"},
-    {Id::yes, Use::Skin, "&Yes"},
-    {Id::no, Use::Skin, "&No"},
-    {Id::ok, Use::Skin, "OK"},
-}};
-// clang-format on
+// lupdate reads the catalogues from this table (update_translations): XKR_SHOWN marks a row's
+// source text, "//:" above a row is the translators' note, and the context is the catalogues'.
+#define XKR_SHOWN(text) text
+#define XKR_CATALOGUE_CONTEXT(context)
+
+struct Catalogue {
+    XKR_CATALOGUE_CONTEXT(VendorPayTo)
+    // clang-format off
+    static constexpr std::array<Text, static_cast<std::size_t>(Id::count)> rows{{
+        // The command buttons keep their access key through the modes.
+        {Id::add, Use::Caption, "Add", XKR_SHOWN("&Add")},
+        {Id::save, Use::Caption, "Save", XKR_SHOWN("S&ave")},
+        {Id::update, Use::Caption, "Update", XKR_SHOWN("Upd&ate")},
+        {Id::edit, Use::Caption, "Edit", XKR_SHOWN("&Edit")},
+        {Id::cancel, Use::Caption, "Cancel", XKR_SHOWN("Canc&el")},
+        {Id::remove, Use::Caption, "Delete", XKR_SHOWN("&Delete")},
+        {Id::version, Use::Caption, XKR_SHOWN("Version")},
+        {Id::lblName, Use::Caption, "Name", XKR_SHOWN("&Name")},
+        {Id::lblStreet1, Use::Caption, "Street1", XKR_SHOWN("Street&1")},
+        {Id::lblStreet2, Use::Caption, "Street2", XKR_SHOWN("Street&2")},
+        {Id::lblCity, Use::Caption, "City", XKR_SHOWN("C&ity")},
+        {Id::lblCountry, Use::Caption, "Country", XKR_SHOWN("Co&untry")},
+        {Id::lblState, Use::Caption, "State", XKR_SHOWN("&State")},
+        {Id::lblPostalCode, Use::Caption, "Postal Code", XKR_SHOWN("&Postal Code")},
+        {Id::lblPhone, Use::Caption, "Phone", XKR_SHOWN("P&hone")},
+        {Id::lblPhone2, Use::Caption, "Phone 2", XKR_SHOWN("Ph&one 2")},
+        {Id::lblFAX, Use::Caption, "FAX", XKR_SHOWN("&FAX")},
+        {Id::lblCell, Use::Caption, "Cell", XKR_SHOWN("&Cell")},
+        {Id::lblEmail, Use::Caption, "E-Mail", XKR_SHOWN("E-&Mail")},
+        //: Label of the payment terms list; the label holds about 12 characters
+        {Id::lblVendorTerm, Use::Caption, "Vendor Term", XKR_SHOWN("&Vendor Term")},
+        //: Caption of a small check box: keep it as short as Principal
+        {Id::lblPrimaryPayTo, Use::Caption, "Primary Pay To", XKR_SHOWN("Primar&y Pay To")},
+        {Id::lblActive, Use::Caption, "Active", XKR_SHOWN("Ac&tive")},
+        //: Label of the two-digit serial box; holds about 8 characters
+        {Id::lblSerial, Use::Caption, "Serial #", XKR_SHOWN("Se&rial #")},
+        {Id::colId, Use::Header, XKR_SHOWN("VendorPayToID")},
+        {Id::colName, Use::Header, XKR_SHOWN("Name")},
+        {Id::colSerial, Use::Header, XKR_SHOWN("Serial")},
+        {Id::colStreet1, Use::Header, XKR_SHOWN("Street1")},
+        {Id::colStreet2, Use::Header, XKR_SHOWN("Street2")},
+        {Id::colCity, Use::Header, XKR_SHOWN("City")},
+        {Id::colCountry, Use::Header, XKR_SHOWN("Country")},
+        {Id::colState, Use::Header, XKR_SHOWN("State")},
+        {Id::colPostalCode, Use::Header, XKR_SHOWN("PostalCode")},
+        {Id::colPhone, Use::Header, XKR_SHOWN("Phone")},
+        {Id::colFAX, Use::Header, XKR_SHOWN("FAX")},
+        {Id::colEmail, Use::Header, XKR_SHOWN("Email")},
+        {Id::colActive, Use::Header, XKR_SHOWN("Active")},
+        {Id::colPhone2, Use::Header, XKR_SHOWN("Phone2")},
+        {Id::colCell, Use::Header, XKR_SHOWN("Cell")},
+        {Id::colDefaultPayTo, Use::Header, XKR_SHOWN("DefaultPayTo")},
+        {Id::colDefaultTerms, Use::Header, XKR_SHOWN("DefaultTerms")},
+        {Id::colExported, Use::Header, XKR_SHOWN("Exported")},
+        {Id::colAddressId, Use::Header, XKR_SHOWN("AddressID")},
+        {Id::others, Use::Country, XKR_SHOWN("Others")},
+        {Id::usa, Use::Country, XKR_SHOWN("USA")},
+        {Id::canada, Use::Country, XKR_SHOWN("Canada")},
+        {Id::informationRequired, Use::Title, XKR_SHOWN("Information Required")},
+        {Id::informationValidation, Use::Title, XKR_SHOWN("Information Validation")},
+        {Id::nameMissing, Use::Message, XKR_SHOWN("Contact Name has not been provided.")},
+        {Id::street1Missing, Use::Message, XKR_SHOWN("Contact Street 1 has not been provided.")},
+        {Id::cityMissing, Use::Message, XKR_SHOWN("Contact City has not been provided.")},
+        {Id::countryMissing, Use::Message, XKR_SHOWN("Contact Country has not been provided.")},
+        {Id::stateMissing, Use::Message, XKR_SHOWN("Contact State has not been provided.")},
+        {Id::termMissing, Use::Message, XKR_SHOWN("Vendor Term has not been provided.")},
+        {Id::serialMissing, Use::Message, XKR_SHOWN("Serial Number has not been provided.")},
+        {Id::nameTooLong, Use::Message,
+         XKR_SHOWN("Contact Name cannot be longer than 50 characters.")},
+        //: %1: a field's label caption, as translated above, without its access key; %2: the
+        //: separator, as one of the texts below spells it
+        {Id::separatorInField, Use::Message,
+         XKR_SHOWN("Field “%1” contains %2, a reserved separator."), {}, "tt"},
+        {Id::termNotStorable, Use::Message,
+         XKR_SHOWN("Vendor Term cannot be stored for this entry.")},
+        {Id::serialExists, Use::Message, XKR_SHOWN("Serial number already exists !")},
+        {Id::noPrimary, Use::Message,
+         XKR_SHOWN("At least one Pay-To entry must be assigned as Primary !")},
+        {Id::serialNotNumber, Use::Message, XKR_SHOWN("Field Serial # can accept only numbers !")},
+        {Id::serialOutOfRange, Use::Message,
+         XKR_SHOWN("Only numbers in range [01 - 09] and [20 - 99] please !")},
+        {Id::deleteQuestion, Use::Message, XKR_SHOWN("Do you want to delete the selected Address?")},
+        //: %1: the postal code as typed
+        {Id::postalNotUs, Use::Message,
+         XKR_SHOWN("Postal Code %1 does not look like a US ZIP code (12345 or 12345-6789). "
+                   "Store it anyway?"), {}, "d"},
+        //: %1: the postal code as typed
+        {Id::postalNotCanadian, Use::Message,
+         XKR_SHOWN("Postal Code %1 does not look like a Canadian postal code (A1A 1A1). "
+                   "Store it anyway?"), {}, "d"},
+        //: %1: the postal code as typed; %2: a state or province name as the host loaded it
+        //: (English, not translated)
+        {Id::postalNotOfState, Use::Message,
+         XKR_SHOWN("Postal Code %1 is not a postal code of %2. Store it anyway?"), {}, "dd"},
+        //: %1: the version, such as 2.0.2
+        {Id::versionNumber, Use::Caption, XKR_SHOWN("Version number: %1"), {}, "d"},
+        // The pieces of a separator as separatorText() spells it; these come last, so that a whole
+        // message is matched before its pieces.
+        //: A separator of characters a person can see; %1: those characters
+        {Id::quoted, Use::Message, XKR_SHOWN("“%1”"), {}, "d"},
+        {Id::space, Use::Message, XKR_SHOWN("a space")},
+        {Id::tab, Use::Message, XKR_SHOWN("a tab")},
+        {Id::lineBreak, Use::Message, XKR_SHOWN("a line break")},
+        //: %1: the character's code in hexadecimal, such as 0001
+        {Id::controlCharacter, Use::Message, XKR_SHOWN("the control character U+%1"), {}, "d"},
+        //: A separator of several pieces; %1 and %2: pieces as spelled by the texts above
+        {Id::followedBy, Use::Message, XKR_SHOWN("%1 followed by %2"), {}, "tt"},
+        {Id::controlName, Use::Skin, XKR_SHOWN("Vendor pay-to addresses")},
+        {Id::frameName, Use::Skin, XKR_SHOWN("Vendor contact")},
+        {Id::panelName, Use::Skin, XKR_SHOWN("Pay-to address")},
+        {Id::listName, Use::Skin, XKR_SHOWN("Pay-to entries")},
+        //: %1: the shown column headers, separated by commas
+        {Id::listColumns, Use::Skin, XKR_SHOWN("Columns: %1"), {}, "d"},
+        {Id::required, Use::Skin, XKR_SHOWN("Required")},
+        {Id::yes, Use::Skin, XKR_SHOWN("&Yes")},
+        {Id::no, Use::Skin, XKR_SHOWN("&No")},
+        {Id::ok, Use::Skin, XKR_SHOWN("OK")},
+    }};
+    // clang-format on
+};
+inline constexpr const auto& table = Catalogue::rows;
 
 constexpr bool inIdOrder() {
     for (std::size_t i = 0; i < table.size(); ++i) {

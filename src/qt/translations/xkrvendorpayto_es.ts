@@ -5,32 +5,26 @@
     <name>VendorPayTo</name>
     <message>
         <source>&amp;Add</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Agregar</translation>
     </message>
     <message>
         <source>S&amp;ave</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>G&amp;uardar</translation>
     </message>
     <message>
         <source>Upd&amp;ate</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Act&amp;ualizar</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Modificar</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>C&amp;ancelar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Eliminar</translation>
     </message>
     <message>
@@ -39,82 +33,69 @@
     </message>
     <message>
         <source>&amp;Name</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Nombre</translation>
     </message>
     <message>
         <source>Street&amp;1</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Dirección &amp;1</translation>
     </message>
     <message>
         <source>Street&amp;2</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Dirección &amp;2</translation>
     </message>
     <message>
         <source>C&amp;ity</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>C&amp;iudad</translation>
     </message>
     <message>
         <source>Co&amp;untry</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;País</translation>
     </message>
     <message>
         <source>&amp;State</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Esta&amp;do/Prov.</translation>
     </message>
     <message>
         <source>&amp;Postal Code</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Códi&amp;go postal</translation>
     </message>
     <message>
         <source>P&amp;hone</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Telé&amp;fono</translation>
     </message>
     <message>
         <source>Ph&amp;one 2</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Teléfono 2</translation>
     </message>
     <message>
         <source>&amp;FAX</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Fa&amp;x</translation>
     </message>
     <message>
         <source>&amp;Cell</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Ce&amp;lular</translation>
     </message>
     <message>
         <source>E-&amp;Mail</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Correo</translation>
     </message>
     <message>
         <source>&amp;Vendor Term</source>
-        <extracomment>Label of the payment terms list; the label holds about 12 characters. Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
+        <extracomment>Label of the payment terms list; the label holds about 12 characters</extracomment>
         <translation>C&amp;ondiciones</translation>
     </message>
     <message>
         <source>Primar&amp;y Pay To</source>
-        <extracomment>Caption of a small check box: keep it as short as Principal. Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
+        <extracomment>Caption of a small check box: keep it as short as Principal</extracomment>
         <translation>P&amp;rincipal</translation>
     </message>
     <message>
         <source>Ac&amp;tive</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Acti&amp;va</translation>
     </message>
     <message>
         <source>Se&amp;rial #</source>
-        <extracomment>Label of the two-digit serial box; holds about 8 characters. Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
+        <extracomment>Label of the two-digit serial box; holds about 8 characters</extracomment>
         <translation>Nº &amp;serie</translation>
     </message>
     <message>
@@ -247,7 +228,7 @@
     </message>
     <message>
         <source>Field “%1” contains %2, a reserved separator.</source>
-        <extracomment>%1: a field's label caption, as translated above, without its access key; %2: the separator, as one of the texts below spells it</extracomment>
+        <extracomment>%1: a field&apos;s label caption, as translated above, without its access key; %2: the separator, as one of the texts below spells it</extracomment>
         <translation>El campo “%1” contiene %2, un separador reservado.</translation>
     </message>
     <message>
@@ -313,7 +294,7 @@
     </message>
     <message>
         <source>the control character U+%1</source>
-        <extracomment>%1: the character's code in hexadecimal, such as 0001</extracomment>
+        <extracomment>%1: the character&apos;s code in hexadecimal, such as 0001</extracomment>
         <translation>el carácter de control U+%1</translation>
     </message>
     <message>

@@ -5,32 +5,26 @@
     <name>VendorPayTo</name>
     <message>
         <source>&amp;Add</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>S&amp;ave</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
         <source>Upd&amp;ate</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Mettre à jour</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
@@ -39,82 +33,69 @@
     </message>
     <message>
         <source>&amp;Name</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>N&amp;om</translation>
     </message>
     <message>
         <source>Street&amp;1</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Adresse &amp;1</translation>
     </message>
     <message>
         <source>Street&amp;2</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Adresse &amp;2</translation>
     </message>
     <message>
         <source>C&amp;ity</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Ville</translation>
     </message>
     <message>
         <source>Co&amp;untry</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Pa&amp;ys</translation>
     </message>
     <message>
         <source>&amp;State</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>P&amp;rovince/État</translation>
     </message>
     <message>
         <source>&amp;Postal Code</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Co&amp;de postal</translation>
     </message>
     <message>
         <source>P&amp;hone</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Télép&amp;hone</translation>
     </message>
     <message>
         <source>Ph&amp;one 2</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>&amp;Téléphone 2</translation>
     </message>
     <message>
         <source>&amp;FAX</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Té&amp;lécopieur</translation>
     </message>
     <message>
         <source>&amp;Cell</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>C&amp;ellulaire</translation>
     </message>
     <message>
         <source>E-&amp;Mail</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Co&amp;urriel</translation>
     </message>
     <message>
         <source>&amp;Vendor Term</source>
-        <extracomment>Label of the payment terms list; the label holds about 12 characters. Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
+        <extracomment>Label of the payment terms list; the label holds about 12 characters</extracomment>
         <translation>&amp;Conditions</translation>
     </message>
     <message>
         <source>Primar&amp;y Pay To</source>
-        <extracomment>Caption of a small check box: keep it as short as Principal. Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
+        <extracomment>Caption of a small check box: keep it as short as Principal</extracomment>
         <translation>&amp;Principale</translation>
     </message>
     <message>
         <source>Ac&amp;tive</source>
-        <extracomment>Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
         <translation>Act&amp;ive</translation>
     </message>
     <message>
         <source>Se&amp;rial #</source>
-        <extracomment>Label of the two-digit serial box; holds about 8 characters. Put &amp; before the access key, unique among the captions shown in one mode (the test checks)</extracomment>
+        <extracomment>Label of the two-digit serial box; holds about 8 characters</extracomment>
         <translation>&amp;Nº série</translation>
     </message>
     <message>
@@ -247,8 +228,8 @@
     </message>
     <message>
         <source>Field “%1” contains %2, a reserved separator.</source>
-        <extracomment>%1: a field's label caption, as translated above, without its access key; %2: the separator, as one of the texts below spells it</extracomment>
-        <translation>Le champ « %1 » contient %2, un séparateur réservé.</translation>
+        <extracomment>%1: a field&apos;s label caption, as translated above, without its access key; %2: the separator, as one of the texts below spells it</extracomment>
+        <translation>Le champ «&#xa0;%1&#xa0;» contient %2, un séparateur réservé.</translation>
     </message>
     <message>
         <source>Vendor Term cannot be stored for this entry.</source>
@@ -292,12 +273,12 @@
     <message>
         <source>Version number: %1</source>
         <extracomment>%1: the version, such as 2.0.2</extracomment>
-        <translation>Version : %1</translation>
+        <translation>Version&#xa0;: %1</translation>
     </message>
     <message>
         <source>“%1”</source>
         <extracomment>A separator of characters a person can see; %1: those characters</extracomment>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>a space</source>
@@ -313,7 +294,7 @@
     </message>
     <message>
         <source>the control character U+%1</source>
-        <extracomment>%1: the character's code in hexadecimal, such as 0001</extracomment>
+        <extracomment>%1: the character&apos;s code in hexadecimal, such as 0001</extracomment>
         <translation>le caractère de commande U+%1</translation>
     </message>
     <message>
@@ -340,7 +321,7 @@
     <message>
         <source>Columns: %1</source>
         <extracomment>%1: the shown column headers, separated by commas</extracomment>
-        <translation>Colonnes : %1</translation>
+        <translation>Colonnes&#xa0;: %1</translation>
     </message>
     <message>
         <source>Required</source>
