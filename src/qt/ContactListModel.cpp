@@ -33,7 +33,8 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
         section >= columnCount()) {
         return {};
     }
-    return shownText(m_list.columnHeaders()[static_cast<std::size_t>(section)].text);
+    return shownText(m_list.columnHeaders()[static_cast<std::size_t>(section)].text,
+                     texts::Use::Header);
 }
 
 void ContactListModel::reload() {

@@ -49,7 +49,7 @@ void mirrorTextBox(const TextBox& box, QLineEdit& edit) {
 void mirrorComboBox(const ComboBox& combo, QComboBox& widget, ItemTexts items) {
     const QSignalBlocker block(&widget);
     const auto shown = [&combo, items](int i) {
-        return items == ItemTexts::Core ? shownText(combo.itemText(i))
+        return items == ItemTexts::Core ? shownText(combo.itemText(i), texts::Use::Country)
                                         : toQString(combo.itemText(i));
     };
     bool sameItems = widget.count() == combo.listCount();
@@ -131,7 +131,7 @@ Signal::Connection bindCheckBox(CheckBox& box, QCheckBox& widget) {
 void bindCommandButton(CommandButton& button, QPushButton& widget, Signal& languageChanged,
                        std::vector<Signal::Connection>& connections) {
     const auto mirror = [&button, &widget] {
-        widget.setText(shownText(button.caption()));
+        widget.setText(shownCaption(button.caption()));
         widget.setEnabled(button.enabled());
     };
     mirror();
@@ -146,7 +146,9 @@ void bindCommandButton(CommandButton& button, QPushButton& widget, Signal& langu
 
 void bindLabel(Label& label, QLabel& widget, Signal& languageChanged,
                std::vector<Signal::Connection>& connections) {
-    const auto mirror = [&label, &widget] { widget.setText(shownComposedText(label.caption())); };
+    const auto mirror = [&label, &widget] {
+        widget.setText(shownText(label.caption(), texts::Use::Caption));
+    };
     mirror();
     connections.push_back(label.changed.connect(mirror));
     connections.push_back(languageChanged.connect(mirror));

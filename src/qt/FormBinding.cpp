@@ -36,9 +36,9 @@ QString objectNameOf(const layout::Item& item) {
 }
 
 void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
-    input.setAccessibleName(shownText(caption));
+    input.setAccessibleName(shownText(caption, texts::Use::Caption));
     if (required)
-        input.setAccessibleDescription(skinText("Required"));
+        input.setAccessibleDescription(shownText(texts::Id::required));
     if (label != nullptr)
         label->setBuddy(&input);
 }
@@ -113,7 +113,7 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
                 bindLabel(m_form.lblVersionNumber, *label, m_languageChanged, m_modelConnections);
             } else {
                 showTranslated(
-                    [label, caption = item.caption] { label->setText(shownText(caption)); });
+                    [label, caption = item.caption] { label->setText(shownCaption(caption)); });
             }
             return label;
         }
@@ -179,14 +179,14 @@ void FormBinding::retranslate() {
 void FormBinding::describeInputs() {
     // A host may name the control itself; this is what a screen reader says otherwise.
     if (m_root.accessibleName() == m_rootName) {
-        m_rootName = skinText("Vendor pay-to addresses");
+        m_rootName = shownText(texts::Id::controlName);
         m_root.setAccessibleName(m_rootName);
     }
     // The frames have no caption on screen; a screen reader still names the groups it enters.
     m_root.findChild<QWidget*>(toQString(layout::outerFrame))
-        ->setAccessibleName(skinText("Vendor contact"));
+        ->setAccessibleName(shownText(texts::Id::frameName));
     m_root.findChild<QWidget*>(toQString(layout::entryPanel))
-        ->setAccessibleName(skinText("Pay-to address"));
+        ->setAccessibleName(shownText(texts::Id::panelName));
     for (const layout::Item& item : layout::items) {
         if (item.label.empty())
             continue;

@@ -167,10 +167,11 @@ void describeList(const ListView& list, QTreeView& view) {
     QStringList names;
     for (const ColumnHeader& header : list.columnHeaders()) {
         if (header.width > 0)
-            names << shownText(header.text);
+            names << shownText(header.text, texts::Use::Header);
     }
-    view.setAccessibleName(skinText("Pay-to entries"));
-    view.setAccessibleDescription(skinText("Columns: %1").arg(names.join(QStringLiteral(", "))));
+    view.setAccessibleName(shownText(texts::Id::listName));
+    view.setAccessibleDescription(
+        shownText(texts::Id::listColumns).arg(names.join(QStringLiteral(", "))));
 }
 
 }  // namespace

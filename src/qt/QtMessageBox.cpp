@@ -26,9 +26,9 @@ QMessageBox::Icon iconFor(int style) {
 
 // Qt names its standard buttons itself, in the language of Qt's own translations if the host
 // installed them; the control's translation names them where it has the language.
-void nameButton(QMessageBox& box, QMessageBox::StandardButton button, const char* english) {
-    const QString shown = skinText(english);
-    if (shown != QLatin1String(english))
+void nameButton(QMessageBox& box, QMessageBox::StandardButton button, texts::Id text) {
+    const QString shown = shownText(text);
+    if (shown != QString::fromUtf8(texts::english(text)))
         box.button(button)->setText(shown);
 }
 
@@ -56,19 +56,19 @@ std::unique_ptr<QMessageBox> buildMessageBox(const std::string& text, const std:
     // style sheet may have made larger.
     if (parent != nullptr)
         box->setFont(parent->font());
-    box->setWindowTitle(shownText(title));
-    box->setText(shownComposedText(text));
+    box->setWindowTitle(shownText(title, texts::Use::Title));
+    box->setText(shownText(text, texts::Use::Message));
     box->setIcon(iconFor(style));
     // The editor asks only OK and Yes/No questions; anything else gets a plain OK.
     if ((style & msgbox::buttonsMask) == msgbox::yesNoButtons) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
-        nameButton(*box, QMessageBox::Yes, "&Yes");
-        nameButton(*box, QMessageBox::No, "&No");
+        nameButton(*box, QMessageBox::Yes, texts::Id::yes);
+        nameButton(*box, QMessageBox::No, texts::Id::no);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
-        nameButton(*box, QMessageBox::Ok, "OK");
+        nameButton(*box, QMessageBox::Ok, texts::Id::ok);
     }
     makeRoomForTitle(*box);
     return box;
@@ -96,7 +96,8 @@ int handlerAnswer(VendorPayToMessageHandler& handler, const std::string& text,
                   const std::string& title, int style) {
     using Handler = VendorPayToMessageHandler;
     const bool question = (style & msgbox::buttonsMask) == msgbox::yesNoButtons;
-    switch (handler.answer(shownText(title), shownComposedText(text),
+    switch (handler.answer(shownText(title, texts::Use::Title),
+                           shownText(text, texts::Use::Message),
                            question ? Handler::Style::Question : Handler::Style::Information)) {
         case Handler::Answer::Yes:
             return msgbox::yes;

@@ -3,35 +3,30 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
-#include <array>
+#include <optional>
 #include <vector>
 
 namespace xkr::qt {
 namespace {
 
-// clang-format off
-constexpr std::array<TextTemplate, 5> templates{{
-    {"Version number: %1", false},
-    {"Field %1 contains a reserved separator.", true},
-    {"Postal Code %1 does not look like a US ZIP code (12345 or 12345-6789). Store it anyway?",
-     false},
-    {"Postal Code %1 does not look like a Canadian postal code (A1A 1A1). Store it anyway?", false},
-    {"Postal Code %1 is not a postal code of %2. Store it anyway?", false},
-}};
-// clang-format on
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString translated(const texts::Text& row) {
+    const std::string_view source = sourceText(row);
+    return QCoreApplication::translate(
+        translationContext, QByteArray(source.data(), static_cast<qsizetype>(source.size())));
+}
 
 const QRegularExpression& placeholder() {
     static const QRegularExpression marker(QStringLiteral("%([1-9])"));
     return marker;
 }
 
-QString translated(const char* sourceText) {
-    return QCoreApplication::translate(translationContext, sourceText);
-}
-
-// The template's English with each placeholder as a capture of any text.
-QRegularExpression matcherOf(const TextTemplate& row) {
-    const QString source = QString::fromUtf8(row.source);
+// The row's English with each placeholder as a capture of any text.
+QRegularExpression matcherOf(const texts::Text& row) {
+    const QString source = toQString(row.english);
     QString pattern;
     qsizetype literalStart = 0;
     for (const QRegularExpressionMatch& part : placeholder().globalMatch(source)) {
@@ -58,40 +53,79 @@ QString fillParts(const QString& text, const QStringList& parts) {
     return filled + text.mid(literalStart);
 }
 
-}  // namespace
-
-QString shownText(std::string_view coreText) {
-    const QByteArray source(coreText.data(), static_cast<qsizetype>(coreText.size()));
-    return translated(source.constData());
+// The fixed row with this English, of the given use where there is one.
+const texts::Text* fixedRow(std::string_view english, std::optional<texts::Use> use) {
+    const texts::Text* found = nullptr;
+    for (const texts::Text& row : texts::table) {
+        if (!row.parts.empty() || row.english != english)
+            continue;
+        if (!use || row.use == *use)
+            return &row;
+        if (found == nullptr)
+            found = &row;
+    }
+    return found;
 }
 
-QString shownComposedText(std::string_view coreText) {
-    static const std::vector<QRegularExpression> matchers = [] {
-        std::vector<QRegularExpression> built;
-        for (const TextTemplate& row : templates) built.push_back(matcherOf(row));
+QString shown(std::string_view coreText, std::optional<texts::Use> use) {
+    if (const texts::Text* row = fixedRow(coreText, use))
+        return row->keyed.empty() ? translated(*row) : withoutAccessKey(translated(*row));
+    struct Composed {
+        const texts::Text* row;
+        QRegularExpression matcher;
+    };
+    static const std::vector<Composed> composed = [] {
+        std::vector<Composed> built;
+        for (const texts::Text& row : texts::table) {
+            if (!row.parts.empty())
+                built.push_back({&row, matcherOf(row)});
+        }
         return built;
     }();
-    const QString english =
-        QString::fromUtf8(coreText.data(), static_cast<qsizetype>(coreText.size()));
-    for (std::size_t k = 0; k < templates.size(); ++k) {
-        const QRegularExpressionMatch match = matchers[k].match(english);
+    const QString english = toQString(coreText);
+    for (const Composed& candidate : composed) {
+        const QRegularExpressionMatch match = candidate.matcher.match(english);
         if (!match.hasMatch())
             continue;
         QStringList parts = match.capturedTexts().mid(1);
-        if (templates[k].partsAreCoreTexts) {
-            for (QString& part : parts) part = shownText(part.toStdString());
+        const std::string_view kinds = candidate.row->parts;
+        for (qsizetype k = 0; k < parts.size() && static_cast<std::size_t>(k) < kinds.size(); ++k) {
+            if (kinds[static_cast<std::size_t>(k)] == 't')
+                parts[k] = shown(parts[k].toStdString(), std::nullopt);
         }
-        return fillParts(translated(templates[k].source), parts);
+        return fillParts(translated(*candidate.row), parts);
     }
-    return shownText(coreText);
+    return english;
 }
 
-QString skinText(const char* sourceText) {
-    return translated(sourceText);
+}  // namespace
+
+std::string_view sourceText(const texts::Text& row) {
+    return row.keyed.empty() ? row.english : row.keyed;
 }
 
-std::span<const TextTemplate> textTemplates() {
-    return templates;
+QString shownText(std::string_view coreText, texts::Use use) {
+    return shown(coreText, use);
+}
+
+QString shownCaption(std::string_view coreText) {
+    const texts::Text* row = fixedRow(coreText, texts::Use::Caption);
+    return row != nullptr && !row->keyed.empty() ? translated(*row)
+                                                 : shown(coreText, texts::Use::Caption);
+}
+
+QString shownText(texts::Id id) {
+    return translated(texts::text(id));
+}
+
+QString withoutAccessKey(const QString& text) {
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain += text[i];
+    }
+    return plain;
 }
 
 }  // namespace xkr::qt

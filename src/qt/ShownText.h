@@ -1,32 +1,32 @@
 #pragma once
 
 #include <QString>
-#include <span>
 #include <string_view>
+
+#include "view/TextTable.h"
 
 namespace xkr::qt {
 
 // The control's texts are English in the core, which never changes them: its routines read
-// captions such as "Save" back. They are translated only where the skin shows them, through the
-// translators installed in QCoreApplication, and show as they are where none has a translation.
-// Texts that the host loads (names, states, terms) are data and never pass through here.
+// captions such as "Save" back. They are translated only where the skin shows them, from the
+// core's text table (texts::table), through the translators installed in QCoreApplication, and
+// show as they are where none has a translation. Texts that the host loads (names, states,
+// terms) are data and never pass through here.
 inline constexpr char translationContext[] = "VendorPayTo";
 
-// A fixed text of the core: a caption, a column header, a country, a message.
-QString shownText(std::string_view coreText);
-// A text that the core may have composed from one of textTemplates(), such as a message that
-// names a field; other texts as shownText() shows them.
-QString shownComposedText(std::string_view coreText);
-// A text of the skin's own (accessible names, dialog buttons).
-QString skinText(const char* sourceText);
+// A row's source text in the catalogues: its keyed form where it has one, else its English.
+std::string_view sourceText(const texts::Text& row);
 
-// A text the core composes: its English with %1, %2 where the core inserts a part.
-struct TextTemplate {
-    const char* source;
-    // The parts are texts of the core themselves (translated too), else data (shown as they are).
-    bool partsAreCoreTexts;
-};
-// One row for each text the core composes.
-std::span<const TextTemplate> textTemplates();
+// A text of the core, fixed or composed from a row with parts, as shown: the row of that use
+// is preferred where two uses share an English text. No access key.
+QString shownText(std::string_view coreText, texts::Use use);
+// A label's or button's caption with its access key marked by '&', as QLabel and QPushButton
+// take it.
+QString shownCaption(std::string_view coreText);
+// A fixed row of the table (the skins' own texts).
+QString shownText(texts::Id id);
+
+// The text without its access-key marker ("&&" stands for a shown '&').
+QString withoutAccessKey(const QString& text);
 
 }  // namespace xkr::qt

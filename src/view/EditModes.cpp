@@ -86,7 +86,7 @@ void PayToEditor::cmdEdit_Click() {
 
 // Traps nothing: a failure passes to whoever raised the click.
 void PayToEditor::cmdDelete_Click() {
-    if (!confirm("Do you want to delete the selected Address?"))
+    if (!confirm(texts::english(texts::Id::deleteQuestion)))
         return;
     ListView& list = m_form.lstContacts;
     const auto selected = list.selectedIndex();

@@ -38,7 +38,7 @@ EditorForm::EditorForm()
       cboContactType(focus, "cboContactType"),
       ChkDefault(focus, "ChkDefault"),
       ChkActive(focus, "ChkActive"),
-      lblVersionNumber("lblVersionNumber", "Version"),
+      lblVersionNumber("lblVersionNumber", std::string(texts::english(texts::Id::version))),
       m_txtContact(makeTextBoxes(std::make_index_sequence<layout::textBoxCount>())) {
     for (TextBox& box : m_txtContact) {
         box.setLocked(true);

@@ -8,7 +8,9 @@
 namespace xkr {
 namespace {
 
-constexpr const char* kTitle = "Information Required";
+using texts::Id;
+
+constexpr std::string_view kTitle = texts::english(Id::informationRequired);
 // The table's name field holds fewer characters than the box admits.
 constexpr std::size_t kNameWidth = payToFields[fPayToName].width;
 // DefaultTerms holds four characters.
@@ -24,15 +26,17 @@ void selectAllAndFocus(TextBox& box) {
 
 }  // namespace
 
-void PayToEditor::refuse(const std::string& message, Control* focusTarget) {
-    m_messageBox(message, kTitle, msgbox::information);
+void PayToEditor::refuse(std::string_view message, Control* focusTarget) {
+    m_messageBox(std::string(message), std::string(kTitle), msgbox::information);
     if (focusTarget != nullptr)
         focusTarget->SetFocus();
 }
 
 // Only No declines: any other answer goes ahead, as the question's default button does.
-bool PayToEditor::confirm(const std::string& question) {
-    return m_messageBox(question, "Information Validation", msgbox::yesNoQuestion) != msgbox::no;
+bool PayToEditor::confirm(std::string_view question) {
+    return m_messageBox(std::string(question),
+                        std::string(texts::english(Id::informationValidation)),
+                        msgbox::yesNoQuestion) != msgbox::no;
 }
 
 // Traps nothing: a failure (the focus sent to a disabled box) passes to the command.
@@ -40,23 +44,22 @@ bool PayToEditor::ValidateEntry() {
     EditorForm& f = m_form;
     struct Required {
         std::string shown;
-        const char* message;
+        Id message;
         Control* focus;
     };
     const std::array<Required, 7> required{{
-        {f.txtContact(0).text(), "Contact Name has not been provided.", &f.txtContact(0)},
-        {f.txtContact(1).text(), "Contact Street 1 has not been provided.", &f.txtContact(1)},
-        {f.txtContact(3).text(), "Contact City has not been provided.", &f.txtContact(3)},
-        {f.cboContactCountry.text(), "Contact Country has not been provided.",
-         &f.cboContactCountry},
-        {f.cboContactState.text(), "Contact State has not been provided.", &f.cboContactState},
-        {f.cboContactType.text(), "Vendor Term has not been provided.", &f.cboContactType},
-        {f.txtContact(layout::serialBox).text(), "Serial Number has not been provided.",
+        {f.txtContact(0).text(), Id::nameMissing, &f.txtContact(0)},
+        {f.txtContact(1).text(), Id::street1Missing, &f.txtContact(1)},
+        {f.txtContact(3).text(), Id::cityMissing, &f.txtContact(3)},
+        {f.cboContactCountry.text(), Id::countryMissing, &f.cboContactCountry},
+        {f.cboContactState.text(), Id::stateMissing, &f.cboContactState},
+        {f.cboContactType.text(), Id::termMissing, &f.cboContactType},
+        {f.txtContact(layout::serialBox).text(), Id::serialMissing,
          &f.txtContact(layout::serialBox)},
     }};
     for (const Required& field : required) {
         if (text::trim(field.shown).empty()) {
-            refuse(field.message, field.focus);
+            refuse(texts::english(field.message), field.focus);
             return false;
         }
     }
@@ -64,7 +67,7 @@ bool PayToEditor::ValidateEntry() {
     // Nothing typed may corrupt what the host gets back: a value too long for its field, or one
     // holding a separator that would split the exported record.
     if (text::charCount(f.txtContact(layout::nameBox).text()) > kNameWidth) {
-        refuse("Contact Name cannot be longer than 50 characters.", &f.txtContact(layout::nameBox));
+        refuse(texts::english(Id::nameTooLong), &f.txtContact(layout::nameBox));
         return false;
     }
     // A picked item's code and a check box's yes or no are stored too: a digit or a minus sign
@@ -74,19 +77,21 @@ bool PayToEditor::ValidateEntry() {
         if (map.control == layout::EntryControl::None)
             continue;
         const std::string value = panelValue(map);
-        if (heldSeparator(value, m_state.separators).empty() &&
-            separatorAcrossEnd(value, m_state.separators).empty()) {
+        std::string_view separator = heldSeparator(value, m_state.separators);
+        if (separator.empty())
+            separator = separatorAcrossEnd(value, m_state.separators);
+        if (separator.empty())
             continue;
-        }
         Control& control = panelControl(map);
-        refuse("Field " + std::string(layout::labelCaption(control.name(), control.index())) +
-                   " contains a reserved separator.",
+        refuse(texts::compose(Id::separatorInField,
+                              {layout::labelCaption(control.name(), control.index()),
+                               texts::separatorText(separator)}),
                &control);
         return false;
     }
     const std::int32_t termCode = f.cboContactType.itemData(f.cboContactType.listIndex());
     if (termCode < kLowestTermCode || termCode > kHighestTermCode) {
-        refuse("Vendor Term cannot be stored for this entry.", &f.cboContactType);
+        refuse(texts::english(Id::termNotStorable), &f.cboContactType);
         return false;
     }
 
@@ -97,7 +102,8 @@ bool PayToEditor::ValidateEntry() {
         const std::size_t count = list.itemCount();
         for (std::size_t i = 0; i < count; ++i) {
             if (list.column(i, layout::column::serial) == serial) {
-                m_messageBox("Serial number already exists !", kTitle, msgbox::information);
+                m_messageBox(std::string(texts::english(Id::serialExists)), std::string(kTitle),
+                             msgbox::information);
                 selectAllAndFocus(serialBox);
                 return false;
             }
@@ -110,7 +116,7 @@ bool PayToEditor::ValidateEntry() {
             anyPrimary = list.column(i, layout::column::defaultPayTo) == layout::yesText;
         }
         if (!anyPrimary) {
-            refuse("At least one Pay-To entry must be assigned as Primary !", nullptr);
+            refuse(texts::english(Id::noPrimary), nullptr);
             return false;
         }
     }
@@ -130,14 +136,11 @@ bool PayToEditor::confirmPostalCode() {
     const std::string code(text::trim(box.text()));
     std::string question;
     if (verdict.finding == postal::Finding::NotTheFormat && countryCode == layout::country::usa) {
-        question = "Postal Code " + code +
-                   " does not look like a US ZIP code (12345 or 12345-6789). Store it anyway?";
+        question = texts::compose(Id::postalNotUs, {code});
     } else if (verdict.finding == postal::Finding::NotTheFormat) {
-        question = "Postal Code " + code +
-                   " does not look like a Canadian postal code (A1A 1A1). Store it anyway?";
+        question = texts::compose(Id::postalNotCanadian, {code});
     } else if (verdict.finding == postal::Finding::NotTheState) {
-        question =
-            "Postal Code " + code + " is not a postal code of " + stateName + ". Store it anyway?";
+        question = texts::compose(Id::postalNotOfState, {code, stateName});
     }
     if (!question.empty() && !confirm(question)) {
         selectAllAndFocus(box);
@@ -150,10 +153,10 @@ bool PayToEditor::confirmPostalCode() {
     return true;
 }
 
-void PayToEditor::refuseSerial(const std::string& message, bool& cancel) {
+void PayToEditor::refuseSerial(std::string_view message, bool& cancel) {
     TextBox& box = m_form.txtContact(layout::serialBox);
     cancel = true;
-    m_messageBox(message, kTitle, msgbox::information);
+    m_messageBox(std::string(message), std::string(kTitle), msgbox::information);
     selectAllAndFocus(box);
 }
 
@@ -162,7 +165,7 @@ void PayToEditor::txtContact_Validate(int index, bool& cancel) {
         return;
     TextBox& box = m_form.txtContact(layout::serialBox);
     if (!text::isNumeric(box.text())) {
-        refuseSerial("Field Serial # can accept only numbers !", cancel);
+        refuseSerial(texts::english(Id::serialNotNumber), cancel);
         return;
     }
     std::string serial(text::trim(box.text()));
@@ -172,7 +175,7 @@ void PayToEditor::txtContact_Validate(int index, bool& cancel) {
         serial = "0" + serial;
     const double value = text::leadingNumber(serial);
     if ((value >= 10 && value <= 19) || value < 1) {
-        refuseSerial("Only numbers in range [01 - 09] and [20 - 99] please !", cancel);
+        refuseSerial(texts::english(Id::serialOutOfRange), cancel);
         return;
     }
     box.setText(serial);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "table/PayToFields.h"
+#include "view/TextTable.h"
 
 // The editor's static arrangement as plain tables: front ends lay the form out from these, and
 // the editor routines read the entry field map from here. Coordinates are twips (1/1440 inch)
@@ -41,13 +42,18 @@ inline constexpr std::string_view entryPanel = "frameContactAddress";
 // The command buttons' captions. cmdAdd's caption is also the editor's mode: "Add" browse,
 // "Save" adding an entry, "Update" editing one; cmdEdit reads "Cancel" in both entry modes.
 namespace caption {
-inline constexpr std::string_view add = "Add";
-inline constexpr std::string_view save = "Save";
-inline constexpr std::string_view update = "Update";
-inline constexpr std::string_view edit = "Edit";
-inline constexpr std::string_view cancel = "Cancel";
-inline constexpr std::string_view remove = "Delete";
+inline constexpr std::string_view add = texts::english(texts::Id::add);
+inline constexpr std::string_view save = texts::english(texts::Id::save);
+inline constexpr std::string_view update = texts::english(texts::Id::update);
+inline constexpr std::string_view edit = texts::english(texts::Id::edit);
+inline constexpr std::string_view cancel = texts::english(texts::Id::cancel);
+inline constexpr std::string_view remove = texts::english(texts::Id::remove);
 }  // namespace caption
+
+using texts::Id;
+constexpr std::string_view shown(Id id) {
+    return texts::english(id);
+}
 
 // Keep tab indexes as designed: the list, the first ten inputs and the buttons take 0 to 13,
 // the inputs added later take the higher numbers. Each input names the label that captions it
@@ -61,54 +67,61 @@ inline constexpr std::array<Item, 46> items{{
     {"cmdEdit", -1, Kind::CommandButton, outerFrame, {3225, 7095, 1200, 360}, caption::edit, 0, 12},
     {"cmdDelete", -1, Kind::CommandButton, outerFrame, {4515, 7095, 1200, 360},
      caption::remove, 0, 13},
-    {"lblVersionNumber", -1, Kind::Label, outerFrame, {105, 7170, 1830, 195}, "Version", 0, -1},
-    {"lblName", -1, Kind::Label, entryPanel, {255, 210, 1335, 255}, "Name", 0, -1},
+    {"lblVersionNumber", -1, Kind::Label, outerFrame, {105, 7170, 1830, 195},
+     shown(Id::version), 0, -1},
+    {"lblName", -1, Kind::Label, entryPanel, {255, 210, 1335, 255}, shown(Id::lblName), 0, -1},
     {"txtContact", 0, Kind::TextBox, entryPanel, {1695, 210, 3075, 285}, "", 60, 1,
      "lblName", true},
-    {"lblStreet1", -1, Kind::Label, entryPanel, {255, 570, 1335, 255}, "Street1", 0, -1},
+    {"lblStreet1", -1, Kind::Label, entryPanel, {255, 570, 1335, 255},
+     shown(Id::lblStreet1), 0, -1},
     {"txtContact", 1, Kind::TextBox, entryPanel, {1695, 570, 3075, 285}, "", 30, 2,
      "lblStreet1", true},
-    {"lblStreet2", -1, Kind::Label, entryPanel, {255, 930, 1335, 255}, "Street2", 0, -1},
+    {"lblStreet2", -1, Kind::Label, entryPanel, {255, 930, 1335, 255},
+     shown(Id::lblStreet2), 0, -1},
     {"txtContact", 2, Kind::TextBox, entryPanel, {1695, 915, 3075, 285}, "", 30, 3,
      "lblStreet2", false},
-    {"lblCity", -1, Kind::Label, entryPanel, {255, 1290, 1335, 255}, "City", 0, -1},
+    {"lblCity", -1, Kind::Label, entryPanel, {255, 1290, 1335, 255}, shown(Id::lblCity), 0, -1},
     {"txtContact", 3, Kind::TextBox, entryPanel, {1695, 1290, 3075, 285}, "", 30, 4,
      "lblCity", true},
-    {"lblCountry", -1, Kind::Label, entryPanel, {255, 1650, 1335, 255}, "Country", 0, -1},
+    {"lblCountry", -1, Kind::Label, entryPanel, {255, 1650, 1335, 255},
+     shown(Id::lblCountry), 0, -1},
     {"cboContactCountry", -1, Kind::ComboBox, entryPanel, {1695, 1635, 2055, 315}, "", 0, 5,
      "lblCountry", true},
-    {"lblState", -1, Kind::Label, entryPanel, {255, 2010, 1335, 255}, "State", 0, -1},
+    {"lblState", -1, Kind::Label, entryPanel, {255, 2010, 1335, 255}, shown(Id::lblState), 0, -1},
     {"cboContactState", -1, Kind::ComboBox, entryPanel, {1695, 1995, 2055, 315}, "", 0, 6,
      "lblState", true},
-    {"lblPostalCode", -1, Kind::Label, entryPanel, {255, 2370, 1335, 255}, "Postal Code", 0, -1},
+    {"lblPostalCode", -1, Kind::Label, entryPanel, {255, 2370, 1335, 255},
+     shown(Id::lblPostalCode), 0, -1},
     {"txtContact", 4, Kind::TextBox, entryPanel, {1695, 2385, 3075, 285}, "", 10, 7,
      "lblPostalCode", false},
-    {"lblPhone", -1, Kind::Label, entryPanel, {255, 2730, 1335, 255}, "Phone", 0, -1},
+    {"lblPhone", -1, Kind::Label, entryPanel, {255, 2730, 1335, 255}, shown(Id::lblPhone), 0, -1},
     {"txtContact", 5, Kind::TextBox, entryPanel, {1695, 2730, 1755, 285}, "", 25, 8,
      "lblPhone", false},
-    {"lblPhone2", -1, Kind::Label, entryPanel, {3600, 2760, 1335, 255}, "Phone 2", 0, -1},
+    {"lblPhone2", -1, Kind::Label, entryPanel, {3600, 2760, 1335, 255},
+     shown(Id::lblPhone2), 0, -1},
     {"txtContact", 9, Kind::TextBox, entryPanel, {5040, 2760, 1755, 285}, "", 25, 35,
      "lblPhone2", false},
-    {"lblFAX", -1, Kind::Label, entryPanel, {255, 3090, 1335, 255}, "FAX", 0, -1},
+    {"lblFAX", -1, Kind::Label, entryPanel, {255, 3090, 1335, 255}, shown(Id::lblFAX), 0, -1},
     {"txtContact", 6, Kind::TextBox, entryPanel, {1695, 3090, 1755, 285}, "", 20, 9,
      "lblFAX", false},
-    {"lblCell", -1, Kind::Label, entryPanel, {3600, 3120, 1335, 255}, "Cell", 0, -1},
+    {"lblCell", -1, Kind::Label, entryPanel, {3600, 3120, 1335, 255}, shown(Id::lblCell), 0, -1},
     {"txtContact", 10, Kind::TextBox, entryPanel, {5040, 3120, 1755, 285}, "", 20, 36,
      "lblCell", false},
-    {"lblEmail", -1, Kind::Label, entryPanel, {240, 3450, 1335, 255}, "E-Mail", 0, -1},
+    {"lblEmail", -1, Kind::Label, entryPanel, {240, 3450, 1335, 255}, shown(Id::lblEmail), 0, -1},
     {"txtContact", 7, Kind::TextBox, entryPanel, {1695, 3450, 5115, 285}, "", 50, 10,
      "lblEmail", false},
-    {"lblVendorTerm", -1, Kind::Label, entryPanel, {225, 3825, 1335, 255}, "Vendor Term", 0, -1},
+    {"lblVendorTerm", -1, Kind::Label, entryPanel, {225, 3825, 1335, 255},
+     shown(Id::lblVendorTerm), 0, -1},
     {"cboContactType", -1, Kind::ComboBox, entryPanel, {1695, 3810, 3075, 315}, "", 0, 27,
      "lblVendorTerm", true},
     {"lblPrimaryPayTo", -1, Kind::Label, entryPanel, {210, 4320, 1170, 255},
-     "Primary Pay To", 0, -1},
+     shown(Id::lblPrimaryPayTo), 0, -1},
     {"ChkDefault", -1, Kind::CheckBox, entryPanel, {1380, 4290, 210, 285}, "", 0, 29,
      "lblPrimaryPayTo", false},
-    {"lblActive", -1, Kind::Label, entryPanel, {2115, 4305, 585, 255}, "Active", 0, -1},
+    {"lblActive", -1, Kind::Label, entryPanel, {2115, 4305, 585, 255}, shown(Id::lblActive), 0, -1},
     {"ChkActive", -1, Kind::CheckBox, entryPanel, {2715, 4275, 210, 285}, "", 0, 30,
      "lblActive", false},
-    {"Label1", -1, Kind::Label, entryPanel, {3300, 4305, 705, 255}, "Serial #", 0, -1},
+    {"Label1", -1, Kind::Label, entryPanel, {3300, 4305, 705, 255}, shown(Id::lblSerial), 0, -1},
     {"txtContact", 8, Kind::TextBox, entryPanel, {4275, 4200, 480, 360}, "", 2, 31, "Label1", true},
     {"imgBullet", 0, Kind::Image, entryPanel, {1410, 262, 180, 180}, "", 0, -1},
     {"imgBullet", 1, Kind::Image, entryPanel, {1410, 622, 180, 180}, "", 0, -1},
@@ -176,25 +189,25 @@ inline constexpr std::string_view noText = "0";
 // order. The country comes before the state: showing an entry selects the country first,
 // which refills the states that the state search then reads.
 inline constexpr std::array<FieldMapEntry, 19> entryFieldMap{{
-    {column::id, "VendorPayToID", 0, EntryControl::None, -1, fVendorPayToID},
-    {column::name, "Name", 1.8, EntryControl::TextBox, 0, fPayToName},
-    {column::serial, "Serial", 8.5, EntryControl::TextBox, 8, fPayToSerial},
-    {column::street1, "Street1", 0, EntryControl::TextBox, 1, fStreet1},
-    {column::street2, "Street2", 0, EntryControl::TextBox, 2, fStreet2},
-    {column::city, "City", 3.2, EntryControl::TextBox, 3, fCity},
-    {column::country, "Country", 0, EntryControl::Country, -1, fCountry},
-    {column::state, "State", 0, EntryControl::State, -1, fState},
-    {column::postalCode, "PostalCode", 0, EntryControl::TextBox, 4, fPostalCode},
-    {column::phone, "Phone", 0, EntryControl::TextBox, 5, fPhone},
-    {column::fax, "FAX", 0, EntryControl::TextBox, 6, fFAX},
-    {column::email, "Email", 0, EntryControl::TextBox, 7, fEmail},
-    {column::active, "Active", 0, EntryControl::Active, -1, fActive},
-    {column::phone2, "Phone2", 0, EntryControl::TextBox, 9, fPhone2},
-    {column::cell, "Cell", 0, EntryControl::TextBox, 10, fPhone3},
-    {column::defaultPayTo, "DefaultPayTo", 0, EntryControl::Default, -1, fDefaultPayTo},
-    {column::defaultTerms, "DefaultTerms", 0, EntryControl::Term, -1, fDefaultTerms},
-    {column::exported, "Exported", 0, EntryControl::None, -1, fExported},
-    {column::addressId, "AddressID", 0, EntryControl::None, -1, fAddressID},
+    {column::id, shown(Id::colId), 0, EntryControl::None, -1, fVendorPayToID},
+    {column::name, shown(Id::colName), 1.8, EntryControl::TextBox, 0, fPayToName},
+    {column::serial, shown(Id::colSerial), 8.5, EntryControl::TextBox, 8, fPayToSerial},
+    {column::street1, shown(Id::colStreet1), 0, EntryControl::TextBox, 1, fStreet1},
+    {column::street2, shown(Id::colStreet2), 0, EntryControl::TextBox, 2, fStreet2},
+    {column::city, shown(Id::colCity), 3.2, EntryControl::TextBox, 3, fCity},
+    {column::country, shown(Id::colCountry), 0, EntryControl::Country, -1, fCountry},
+    {column::state, shown(Id::colState), 0, EntryControl::State, -1, fState},
+    {column::postalCode, shown(Id::colPostalCode), 0, EntryControl::TextBox, 4, fPostalCode},
+    {column::phone, shown(Id::colPhone), 0, EntryControl::TextBox, 5, fPhone},
+    {column::fax, shown(Id::colFAX), 0, EntryControl::TextBox, 6, fFAX},
+    {column::email, shown(Id::colEmail), 0, EntryControl::TextBox, 7, fEmail},
+    {column::active, shown(Id::colActive), 0, EntryControl::Active, -1, fActive},
+    {column::phone2, shown(Id::colPhone2), 0, EntryControl::TextBox, 9, fPhone2},
+    {column::cell, shown(Id::colCell), 0, EntryControl::TextBox, 10, fPhone3},
+    {column::defaultPayTo, shown(Id::colDefaultPayTo), 0, EntryControl::Default, -1, fDefaultPayTo},
+    {column::defaultTerms, shown(Id::colDefaultTerms), 0, EntryControl::Term, -1, fDefaultTerms},
+    {column::exported, shown(Id::colExported), 0, EntryControl::None, -1, fExported},
+    {column::addressId, shown(Id::colAddressId), 0, EntryControl::None, -1, fAddressID},
 }};
 
 inline constexpr std::size_t textBoxCount = 11;

@@ -11,14 +11,14 @@ namespace xkr {
 namespace {
 
 struct Country {
-    const char* text;
+    texts::Id text;
     std::int32_t code;
 };
 // Added unsorted in code order, so a country's list position equals its code.
 constexpr Country countries[] = {
-    {"Others", layout::country::others},
-    {"USA", layout::country::usa},
-    {"Canada", layout::country::canada},
+    {texts::Id::others, layout::country::others},
+    {texts::Id::usa, layout::country::usa},
+    {texts::Id::canada, layout::country::canada},
 };
 
 std::optional<std::int32_t> wholeNumber(std::string_view text) {
@@ -59,7 +59,7 @@ void PayToEditor::FillLookupLists() {
         }
     }
     for (const Country& entry : countries) {
-        country.addItem(entry.text);
+        country.addItem(std::string(texts::english(entry.text)));
         country.setItemData(country.newIndex(), entry.code);
     }
     state.setListIndex(-1);

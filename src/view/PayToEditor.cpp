@@ -16,9 +16,9 @@ void PayToEditor::UserControl_Initialize(const VersionRecord& version) {
         const double width = entry.widthDivisor == 0 ? 0 : listWidth / entry.widthDivisor;
         list.addColumnHeader(std::string(entry.header), width);
     }
-    m_form.lblVersionNumber.setCaption("Version number: " + std::to_string(version.major) + "." +
-                                       std::to_string(version.minor) + "." +
-                                       std::to_string(version.revision));
+    const std::string number = std::to_string(version.major) + "." + std::to_string(version.minor) +
+                               "." + std::to_string(version.revision);
+    m_form.lblVersionNumber.setCaption(texts::compose(texts::Id::versionNumber, {number}));
     appendPayToFields(m_state.table);
     m_form.cmdDelete.setEnabled(false);
     m_form.cmdEdit.setEnabled(false);

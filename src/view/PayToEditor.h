@@ -60,9 +60,9 @@ private:
     void disableCommandsWithoutSelection();
     void selectByCode(ComboBox& combo, std::string_view code);
     void setPrimaryBoxGuarded(int value);
-    void refuse(const std::string& message, Control* focusTarget);
-    void refuseSerial(const std::string& message, bool& cancel);
-    bool confirm(const std::string& question);
+    void refuse(std::string_view message, Control* focusTarget);
+    void refuseSerial(std::string_view message, bool& cancel);
+    bool confirm(std::string_view question);
     bool confirmPostalCode();
     std::string_view chosenStateCode() const;
     Control& panelControl(const layout::FieldMapEntry& entry);

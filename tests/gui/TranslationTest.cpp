@@ -14,17 +14,19 @@
 #include "qt/QtMessageBox.h"
 #include "qt/ShownText.h"
 #include "view/Layout.h"
+#include "view/TextTable.h"
 
 using namespace xkr;
 using test::GuiFixture;
 
 namespace {
 
-// Captions, a column header, a country, an accessible description, and a question whose part
-// is itself a caption.
+// Captions, a column header, a country, an accessible description, and a question whose parts
+// are a caption and a separator spelled in pieces.
 QString shownTexts(GuiFixture& f) {
-    const auto box = qt::buildMessageBox("Field Street2 contains a reserved separator.", "",
-                                         msgbox::yesNoQuestion, nullptr);
+    const auto box = qt::buildMessageBox(
+        texts::compose(texts::Id::separatorInField, {"Street2", texts::separatorText(";\n")}), "",
+        msgbox::yesNoQuestion, nullptr);
     auto* list = f.find<QTreeView>("lstContacts");
     return QStringList{f.find<QPushButton>("cmdAdd")->text(),
                        f.find<QLabel>("lblStreet2")->text(),
@@ -37,8 +39,26 @@ QString shownTexts(GuiFixture& f) {
 }
 
 const QString english =
-    "Update / Street2 / Name / USA / Required / Field Street2 contains a "
-    "reserved separator. / &Yes";
+    "Upd&ate / Street&2 / Name / USA / Required / Field “Street2” contains “;” followed by a "
+    "line break, a reserved separator. / &Yes";
+
+// The access keys shown at once: every label's and the three buttons'.
+QString shownAccessKeys(GuiFixture& f) {
+    QString keys;
+    for (QWidget* widget : f.widget().findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QPushButton*>(widget);
+        const QString shown = label ? label->text() : button ? button->text() : QString();
+        const qsizetype key = shown.indexOf('&');
+        if (label && !label->buddy())
+            continue;
+        if ((label || button) && (key < 0 || key + 1 == shown.size()))
+            return shown + " has no access key";
+        if (label || button)
+            keys += shown[key + 1].toLower();
+    }
+    return keys;
+}
 
 }  // namespace
 
@@ -50,11 +70,13 @@ private Q_SLOTS:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("translated");
         QTest::newRow("fr_CA") << QLocale(QLocale::French, QLocale::Canada)
-                               << "Mettre à jour / Adresse 2 / Nom / États-Unis / Obligatoire / "
-                                  "Le champ Adresse 2 contient un séparateur réservé. / &Oui";
+                               << "&Mettre à jour / Adresse &2 / Nom / États-Unis / Obligatoire / "
+                                  "Le champ «\u00A0Adresse 2\u00A0» contient «\u00A0;\u00A0» puis "
+                                  "un saut de ligne, un séparateur réservé. / &Oui";
         QTest::newRow("es") << QLocale(QLocale::Spanish, QLocale::Mexico)
-                            << "Actualizar / Dirección 2 / Nombre / Estados Unidos / Obligatorio / "
-                               "El campo Dirección 2 contiene un separador reservado. / &Sí";
+                            << "Act&ualizar / Dirección &2 / Nombre / Estados Unidos / Obligatorio "
+                               "/ El campo “Dirección 2” contiene “;” y luego un salto de línea, "
+                               "un separador reservado. / &Sí";
     }
     // In edit mode with a name being typed, a language switch there and back changes what the
     // control shows and nothing of the work; the core still reads its mode from "Update".
@@ -84,43 +106,77 @@ private Q_SLOTS:
         }
     }
 
-    // Both catalogues translate every caption, column header and country of the core's tables,
-    // a box's OK button, and every text the core composes, keeping its parts: a part that looks
-    // like a placeholder stays as typed, only a field's name (a caption) is translated.
-    void cataloguesCoverTheCore() {
-        GuiFixture f;
-        f.load();
-        QStringList fixed;
-        const auto add = [&fixed](std::string_view text) {
-            if (!text.empty())
-                fixed << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        };
-        for (const layout::Item& item : layout::items) add(item.caption);
-        for (const auto& column : layout::entryFieldMap) add(column.header);
-        namespace caption = layout::caption;
-        for (auto text : {caption::save, caption::update, caption::cancel}) add(text);
-        const ComboBox& countries = f.widget().control().form().cboContactCountry;
-        for (int i = 0; i < countries.listCount(); ++i) add(countries.itemText(i));
+    // Both catalogues translate every row of the core's text table, keep its placeholders and
+    // give a caption one access key; a composed text shows its parts: data as typed (also one
+    // that looks like a placeholder), a text of the table translated.
+    void cataloguesCoverTheTable() {
         for (const char* language : {"fr_CA", "es"}) {
             QTranslator catalogue;
             QVERIFY(catalogue.load(QLocale(language), "xkrvendorpayto", "_",
                                    ":/xkrvendorpayto/translations"));
             QVERIFY(installVendorPayToTranslator(QLocale(language)));
-            QVERIFY(qt::buildMessageBox("", "", msgbox::okButton, nullptr)->defaultButton());
-            for (const QString& text : fixed) {
-                QVERIFY2(!catalogue.translate(qt::translationContext, text.toUtf8()).isEmpty(),
-                         qPrintable(language + (": " + text)));
+            for (const texts::Text& row : texts::table) {
+                const QString source = QString::fromUtf8(qt::sourceText(row));
+                const QString shown = catalogue.translate(qt::translationContext, source.toUtf8());
+                const QString name = language + (": " + source);
+                QVERIFY2(!shown.isEmpty(), qPrintable(name));
+                QVERIFY2(shown.count('&') == source.count('&'), qPrintable(name));
+                QStringList typed, translated;
+                for (std::size_t k = 0; k < row.parts.size(); ++k) {
+                    const QString marker = QString("%%1").arg(k + 1);
+                    QVERIFY2(shown.count(marker) == 1, qPrintable(name + " " + marker));
+                    const bool caption = row.parts[k] == 't';
+                    typed << (caption ? "Street2" : "%2 H3Z");
+                    translated << (caption ? qt::withoutAccessKey(qt::shownCaption("Street2"))
+                                           : typed.back());
+                }
+                if (row.parts.empty())
+                    continue;
+                const std::string composed =
+                    row.parts.size() == 1
+                        ? texts::compose(row.id, {typed[0].toStdString()})
+                        : texts::compose(row.id, {typed[0].toStdString(), typed[1].toStdString()});
+                QString expected = shown;
+                for (qsizetype k = translated.size(); k > 0; --k)
+                    expected.replace(QString("%%1").arg(k), translated[k - 1]);
+                QCOMPARE(qt::shownText(composed, row.use), expected);
             }
-            for (const qt::TextTemplate& row : qt::textTemplates()) {
-                QCOMPARE(row.partsAreCoreTexts, QByteArray(row.source).startsWith("Field"));
-                QString shown = catalogue.translate(qt::translationContext, row.source);
-                const QString part = row.partsAreCoreTexts ? "Street2" : "%2 H3Z";
-                shown.replace("%2", "Ontario")
-                    .replace("%1", row.partsAreCoreTexts ? qt::shownText("Street2") : part);
-                const QString composed =
-                    QString::fromUtf8(row.source).replace("%2", "Ontario").replace("%1", part);
-                QCOMPARE(qt::shownComposedText(composed.toStdString()), shown);
-            }
+        }
+        installVendorPayToTranslator(QLocale(QLocale::English));
+    }
+
+    void accessKeysAreUnique_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "fr_CA", "es"}) QTest::newRow(language) << language;
+    }
+    // In every language and mode each label and button shows an access key, no two alike; in
+    // browse mode each label's key moves the focus to its field.
+    void accessKeysAreUnique() {
+        QFETCH(QString, language);
+        installVendorPayToTranslator(QLocale(language));
+        GuiFixture f;
+        f.load();
+        for (QLabel* label : f.widget().findChildren<QLabel*>()) {
+            QWidget* field = label->buddy();
+            if (field == nullptr || !field->isEnabled())
+                continue;
+            const QString shown = label->text();
+            const QChar key = shown[shown.indexOf('&') + 1];
+            QTest::keyClick(&f.widget(), key.toLower().toLatin1(), Qt::AltModifier);
+            QVERIFY2(field->hasFocus(), qPrintable(shown));
+        }
+        const auto press = [&f](const char* name) { f.click(f.find<QPushButton>(name)); };
+        const std::function<void()> modes[] = {[] {}, [&] { press("cmdAdd"); },
+                                               [&] {
+                                                   press("cmdEdit");  // Cancel
+                                                   f.clickEntry(0);
+                                                   press("cmdEdit");
+                                               }};
+        for (const auto& enter : modes) {
+            enter();
+            const QString keys = shownAccessKeys(f);
+            QVERIFY2(keys.size() == 19, qPrintable(keys));
+            for (QChar key : keys) QVERIFY2(keys.count(key) == 1, qPrintable(keys));
         }
         installVendorPayToTranslator(QLocale(QLocale::English));
     }

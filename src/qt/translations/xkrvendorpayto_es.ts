@@ -4,8 +4,111 @@
 <context>
     <name>VendorPayTo</name>
     <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Agregar</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>G&amp;uardar</translation>
+    </message>
+    <message>
+        <source>Upd&amp;ate</source>
+        <translation>Act&amp;ualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modificar</translation>
+    </message>
+    <message>
+        <source>Canc&amp;el</source>
+        <translation>C&amp;ancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Street&amp;1</source>
+        <translation>Dirección &amp;1</translation>
+    </message>
+    <message>
+        <source>Street&amp;2</source>
+        <translation>Dirección &amp;2</translation>
+    </message>
+    <message>
+        <source>C&amp;ity</source>
+        <translation>C&amp;iudad</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry</source>
+        <translation>&amp;País</translation>
+    </message>
+    <message>
+        <source>&amp;State</source>
+        <translation>Esta&amp;do/Prov.</translation>
+    </message>
+    <message>
+        <source>&amp;Postal Code</source>
+        <translation>Códi&amp;go postal</translation>
+    </message>
+    <message>
+        <source>P&amp;hone</source>
+        <translation>Telé&amp;fono</translation>
+    </message>
+    <message>
+        <source>Ph&amp;one 2</source>
+        <translation>&amp;Teléfono 2</translation>
+    </message>
+    <message>
+        <source>&amp;FAX</source>
+        <translation>Fa&amp;x</translation>
+    </message>
+    <message>
+        <source>&amp;Cell</source>
+        <translation>Ce&amp;lular</translation>
+    </message>
+    <message>
+        <source>E-&amp;Mail</source>
+        <translation>&amp;Correo</translation>
+    </message>
+    <message>
+        <source>&amp;Vendor Term</source>
+        <extracomment>Label of the payment terms list; the label holds about 12 characters</extracomment>
+        <translation>C&amp;ondiciones</translation>
+    </message>
+    <message>
+        <source>Primar&amp;y Pay To</source>
+        <extracomment>Caption of a small check box: keep it as short as Principal</extracomment>
+        <translation>P&amp;rincipal</translation>
+    </message>
+    <message>
+        <source>Ac&amp;tive</source>
+        <translation>Acti&amp;va</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial #</source>
+        <extracomment>Label of the two-digit serial box; holds about 8 characters</extracomment>
+        <translation>Nº &amp;serie</translation>
+    </message>
+    <message>
+        <source>VendorPayToID</source>
+        <translation>Nº de dirección de pago</translation>
+    </message>
+    <message>
         <source>Name</source>
         <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Nº serie</translation>
     </message>
     <message>
         <source>Street1</source>
@@ -28,7 +131,7 @@
         <translation>Estado/Prov.</translation>
     </message>
     <message>
-        <source>Postal Code</source>
+        <source>PostalCode</source>
         <translation>Código postal</translation>
     </message>
     <message>
@@ -36,87 +139,24 @@
         <translation>Teléfono</translation>
     </message>
     <message>
-        <source>Phone 2</source>
-        <translation>Teléfono 2</translation>
-    </message>
-    <message>
         <source>FAX</source>
         <translation>Fax</translation>
-    </message>
-    <message>
-        <source>Cell</source>
-        <translation>Celular</translation>
-    </message>
-    <message>
-        <source>E-Mail</source>
-        <translation>Correo</translation>
-    </message>
-    <message>
-        <source>Vendor Term</source>
-        <extracomment>Label of the payment terms list; the label holds about 12 characters</extracomment>
-        <translation>Condiciones</translation>
-    </message>
-    <message>
-        <source>Primary Pay To</source>
-        <extracomment>Caption of a small check box: keep it as short as Principal</extracomment>
-        <translation>Principal</translation>
-    </message>
-    <message>
-        <source>Active</source>
-        <translation>Activa</translation>
-    </message>
-    <message>
-        <source>Serial #</source>
-        <extracomment>Label of the two-digit serial box; holds about 8 characters</extracomment>
-        <translation>Nº serie</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versión</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Agregar</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Actualizar</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modificar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>VendorPayToID</source>
-        <translation>Nº de dirección de pago</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Nº serie</translation>
-    </message>
-    <message>
-        <source>PostalCode</source>
-        <translation>Código postal</translation>
     </message>
     <message>
         <source>Email</source>
         <translation>Correo</translation>
     </message>
     <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
         <source>Phone2</source>
         <translation>Teléfono 2</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Celular</translation>
     </message>
     <message>
         <source>DefaultPayTo</source>
@@ -148,48 +188,48 @@
     </message>
     <message>
         <source>Information Required</source>
-        <translation>Información obligatoria</translation>
+        <translation>Datos por corregir</translation>
     </message>
     <message>
         <source>Information Validation</source>
-        <translation>Validación de la información</translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>Contact Name has not been provided.</source>
-        <translation>No se ha indicado el nombre.</translation>
+        <translation>Falta el nombre.</translation>
     </message>
     <message>
         <source>Contact Street 1 has not been provided.</source>
-        <translation>No se ha indicado la dirección 1.</translation>
+        <translation>Falta la dirección 1.</translation>
     </message>
     <message>
         <source>Contact City has not been provided.</source>
-        <translation>No se ha indicado la ciudad.</translation>
+        <translation>Falta la ciudad.</translation>
     </message>
     <message>
         <source>Contact Country has not been provided.</source>
-        <translation>No se ha seleccionado el país.</translation>
+        <translation>Seleccione el país.</translation>
     </message>
     <message>
         <source>Contact State has not been provided.</source>
-        <translation>No se ha seleccionado el estado o la provincia.</translation>
+        <translation>Seleccione el estado o la provincia.</translation>
     </message>
     <message>
         <source>Vendor Term has not been provided.</source>
-        <translation>No se han seleccionado las condiciones de pago del proveedor.</translation>
+        <translation>Seleccione las condiciones de pago del proveedor.</translation>
     </message>
     <message>
         <source>Serial Number has not been provided.</source>
-        <translation>No se ha indicado el número de serie.</translation>
+        <translation>Falta el número de serie.</translation>
     </message>
     <message>
         <source>Contact Name cannot be longer than 50 characters.</source>
         <translation>El nombre no puede tener más de 50 caracteres.</translation>
     </message>
     <message>
-        <source>Field %1 contains a reserved separator.</source>
-        <extracomment>%1: a field's label caption, as translated above</extracomment>
-        <translation>El campo %1 contiene un separador reservado.</translation>
+        <source>Field “%1” contains %2, a reserved separator.</source>
+        <extracomment>%1: a field&apos;s label caption, as translated above, without its access key; %2: the separator, as one of the texts below spells it</extracomment>
+        <translation>El campo “%1” contiene %2, un separador reservado.</translation>
     </message>
     <message>
         <source>Vendor Term cannot be stored for this entry.</source>
@@ -205,7 +245,7 @@
     </message>
     <message>
         <source>Field Serial # can accept only numbers !</source>
-        <translation>El campo Nº serie solo acepta números.</translation>
+        <translation>El número de serie solo admite dígitos.</translation>
     </message>
     <message>
         <source>Only numbers in range [01 - 09] and [20 - 99] please !</source>
@@ -234,6 +274,33 @@
         <source>Version number: %1</source>
         <extracomment>%1: the version, such as 2.0.2</extracomment>
         <translation>Versión: %1</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <extracomment>A separator of characters a person can see; %1: those characters</extracomment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>un espacio</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>una tabulación</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>un salto de línea</translation>
+    </message>
+    <message>
+        <source>the control character U+%1</source>
+        <extracomment>%1: the character&apos;s code in hexadecimal, such as 0001</extracomment>
+        <translation>el carácter de control U+%1</translation>
+    </message>
+    <message>
+        <source>%1 followed by %2</source>
+        <extracomment>A separator of several pieces; %1 and %2: pieces as spelled by the texts above</extracomment>
+        <translation>%1 y luego %2</translation>
     </message>
     <message>
         <source>Vendor pay-to addresses</source>

@@ -4,8 +4,111 @@
 <context>
     <name>VendorPayTo</name>
     <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>Enre&amp;gistrer</translation>
+    </message>
+    <message>
+        <source>Upd&amp;ate</source>
+        <translation>&amp;Mettre à jour</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>Canc&amp;el</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>N&amp;om</translation>
+    </message>
+    <message>
+        <source>Street&amp;1</source>
+        <translation>Adresse &amp;1</translation>
+    </message>
+    <message>
+        <source>Street&amp;2</source>
+        <translation>Adresse &amp;2</translation>
+    </message>
+    <message>
+        <source>C&amp;ity</source>
+        <translation>&amp;Ville</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry</source>
+        <translation>Pa&amp;ys</translation>
+    </message>
+    <message>
+        <source>&amp;State</source>
+        <translation>P&amp;rovince/État</translation>
+    </message>
+    <message>
+        <source>&amp;Postal Code</source>
+        <translation>Co&amp;de postal</translation>
+    </message>
+    <message>
+        <source>P&amp;hone</source>
+        <translation>Télép&amp;hone</translation>
+    </message>
+    <message>
+        <source>Ph&amp;one 2</source>
+        <translation>&amp;Téléphone 2</translation>
+    </message>
+    <message>
+        <source>&amp;FAX</source>
+        <translation>Té&amp;lécopieur</translation>
+    </message>
+    <message>
+        <source>&amp;Cell</source>
+        <translation>C&amp;ellulaire</translation>
+    </message>
+    <message>
+        <source>E-&amp;Mail</source>
+        <translation>Co&amp;urriel</translation>
+    </message>
+    <message>
+        <source>&amp;Vendor Term</source>
+        <extracomment>Label of the payment terms list; the label holds about 12 characters</extracomment>
+        <translation>&amp;Conditions</translation>
+    </message>
+    <message>
+        <source>Primar&amp;y Pay To</source>
+        <extracomment>Caption of a small check box: keep it as short as Principal</extracomment>
+        <translation>&amp;Principale</translation>
+    </message>
+    <message>
+        <source>Ac&amp;tive</source>
+        <translation>Act&amp;ive</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial #</source>
+        <extracomment>Label of the two-digit serial box; holds about 8 characters</extracomment>
+        <translation>&amp;Nº série</translation>
+    </message>
+    <message>
+        <source>VendorPayToID</source>
+        <translation>Nº adresse de paiement</translation>
+    </message>
+    <message>
         <source>Name</source>
         <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Nº série</translation>
     </message>
     <message>
         <source>Street1</source>
@@ -28,7 +131,7 @@
         <translation>Province/État</translation>
     </message>
     <message>
-        <source>Postal Code</source>
+        <source>PostalCode</source>
         <translation>Code postal</translation>
     </message>
     <message>
@@ -36,87 +139,24 @@
         <translation>Téléphone</translation>
     </message>
     <message>
-        <source>Phone 2</source>
-        <translation>Téléphone 2</translation>
-    </message>
-    <message>
         <source>FAX</source>
         <translation>Télécopieur</translation>
-    </message>
-    <message>
-        <source>Cell</source>
-        <translation>Cellulaire</translation>
-    </message>
-    <message>
-        <source>E-Mail</source>
-        <translation>Courriel</translation>
-    </message>
-    <message>
-        <source>Vendor Term</source>
-        <extracomment>Label of the payment terms list; the label holds about 12 characters</extracomment>
-        <translation>Conditions</translation>
-    </message>
-    <message>
-        <source>Primary Pay To</source>
-        <extracomment>Caption of a small check box: keep it as short as Principal</extracomment>
-        <translation>Principale</translation>
-    </message>
-    <message>
-        <source>Active</source>
-        <translation>Active</translation>
-    </message>
-    <message>
-        <source>Serial #</source>
-        <extracomment>Label of the two-digit serial box; holds about 8 characters</extracomment>
-        <translation>Nº série</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Mettre à jour</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>VendorPayToID</source>
-        <translation>Nº adresse de paiement</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Nº série</translation>
-    </message>
-    <message>
-        <source>PostalCode</source>
-        <translation>Code postal</translation>
     </message>
     <message>
         <source>Email</source>
         <translation>Courriel</translation>
     </message>
     <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
         <source>Phone2</source>
         <translation>Téléphone 2</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Cellulaire</translation>
     </message>
     <message>
         <source>DefaultPayTo</source>
@@ -148,48 +188,48 @@
     </message>
     <message>
         <source>Information Required</source>
-        <translation>Renseignement obligatoire</translation>
+        <translation>Renseignements à corriger</translation>
     </message>
     <message>
         <source>Information Validation</source>
-        <translation>Validation des renseignements</translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Contact Name has not been provided.</source>
-        <translation>Le nom n’a pas été saisi.</translation>
+        <translation>Veuillez saisir le nom.</translation>
     </message>
     <message>
         <source>Contact Street 1 has not been provided.</source>
-        <translation>L’adresse 1 n’a pas été saisie.</translation>
+        <translation>Veuillez saisir l’adresse 1.</translation>
     </message>
     <message>
         <source>Contact City has not been provided.</source>
-        <translation>La ville n’a pas été saisie.</translation>
+        <translation>Veuillez saisir la ville.</translation>
     </message>
     <message>
         <source>Contact Country has not been provided.</source>
-        <translation>Le pays n’a pas été choisi.</translation>
+        <translation>Veuillez choisir le pays.</translation>
     </message>
     <message>
         <source>Contact State has not been provided.</source>
-        <translation>La province ou l’État n’a pas été choisi.</translation>
+        <translation>Veuillez choisir la province ou l’État.</translation>
     </message>
     <message>
         <source>Vendor Term has not been provided.</source>
-        <translation>Les conditions de paiement du fournisseur n’ont pas été choisies.</translation>
+        <translation>Veuillez choisir les conditions de paiement du fournisseur.</translation>
     </message>
     <message>
         <source>Serial Number has not been provided.</source>
-        <translation>Le numéro de série n’a pas été saisi.</translation>
+        <translation>Veuillez saisir le numéro de série.</translation>
     </message>
     <message>
         <source>Contact Name cannot be longer than 50 characters.</source>
         <translation>Le nom ne peut pas dépasser 50 caractères.</translation>
     </message>
     <message>
-        <source>Field %1 contains a reserved separator.</source>
-        <extracomment>%1: a field's label caption, as translated above</extracomment>
-        <translation>Le champ %1 contient un séparateur réservé.</translation>
+        <source>Field “%1” contains %2, a reserved separator.</source>
+        <extracomment>%1: a field&apos;s label caption, as translated above, without its access key; %2: the separator, as one of the texts below spells it</extracomment>
+        <translation>Le champ «&#xa0;%1&#xa0;» contient %2, un séparateur réservé.</translation>
     </message>
     <message>
         <source>Vendor Term cannot be stored for this entry.</source>
@@ -205,7 +245,7 @@
     </message>
     <message>
         <source>Field Serial # can accept only numbers !</source>
-        <translation>Le champ Nº série n’accepte que des chiffres.</translation>
+        <translation>Le numéro de série ne doit contenir que des chiffres.</translation>
     </message>
     <message>
         <source>Only numbers in range [01 - 09] and [20 - 99] please !</source>
@@ -233,7 +273,34 @@
     <message>
         <source>Version number: %1</source>
         <extracomment>%1: the version, such as 2.0.2</extracomment>
-        <translation>Version : %1</translation>
+        <translation>Version&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <extracomment>A separator of characters a person can see; %1: those characters</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>un espace</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>une tabulation</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>un saut de ligne</translation>
+    </message>
+    <message>
+        <source>the control character U+%1</source>
+        <extracomment>%1: the character&apos;s code in hexadecimal, such as 0001</extracomment>
+        <translation>le caractère de commande U+%1</translation>
+    </message>
+    <message>
+        <source>%1 followed by %2</source>
+        <extracomment>A separator of several pieces; %1 and %2: pieces as spelled by the texts above</extracomment>
+        <translation>%1 puis %2</translation>
     </message>
     <message>
         <source>Vendor pay-to addresses</source>
@@ -254,7 +321,7 @@
     <message>
         <source>Columns: %1</source>
         <extracomment>%1: the shown column headers, separated by commas</extracomment>
-        <translation>Colonnes : %1</translation>
+        <translation>Colonnes&#xa0;: %1</translation>
     </message>
     <message>
         <source>Required</source>
