@@ -22,10 +22,12 @@
 DemoWindow::DemoWindow(QWidget* parent)
     : QMainWindow(parent), m_payTo(new xkr::VendorPayToWidget), m_output(new QPlainTextEdit) {
     setWindowTitle(QStringLiteral("XKRVendorPayTo demo - vendor %1").arg(sampleVendorId));
+    auto* load = new QPushButton(QStringLiteral("LetContactAddress"));
     auto* getAddresses = new QPushButton(QStringLiteral("GetContactAddress"));
     auto* changedDefault = new QPushButton(QStringLiteral("ChangedDefault"));
     auto* viewOnly = new QCheckBox(QStringLiteral("View only"));
     auto* postalCheck = new QCheckBox(QStringLiteral("Check postal codes"));
+    load->setObjectName(QStringLiteral("demoLetContactAddress"));
     getAddresses->setObjectName(QStringLiteral("demoGetContactAddress"));
     changedDefault->setObjectName(QStringLiteral("demoChangedDefault"));
     viewOnly->setObjectName(QStringLiteral("demoViewOnly"));
@@ -36,6 +38,7 @@ DemoWindow::DemoWindow(QWidget* parent)
 
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("Host methods")));
+    side->addWidget(load);
     side->addWidget(getAddresses);
     side->addWidget(changedDefault);
     side->addWidget(viewOnly);
@@ -51,6 +54,8 @@ DemoWindow::DemoWindow(QWidget* parent)
     setCentralWidget(content);
     buildLanguageMenu();
 
+    // Loads the sample again, as a host does while the user may be typing an entry.
+    connect(load, &QPushButton::clicked, this, &DemoWindow::loadSampleText);
     connect(getAddresses, &QPushButton::clicked, this,
             [this] { report(QStringLiteral("GetContactAddress"), m_payTo->GetContactAddress()); });
     connect(changedDefault, &QPushButton::clicked, this,
@@ -99,16 +104,22 @@ void DemoWindow::setLanguage(const QLocale& locale) {
 }
 
 void DemoWindow::loadSample() {
-    QFile sample(QStringLiteral(":/sample/vendor-1001.txt"));
-    if (!sample.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("load"), QStringLiteral("the embedded sample is missing"));
+    if (!loadSampleText())
         return;
-    }
-    m_payTo->LetContactAddress(QString::fromUtf8(sample.readAll()), QStringLiteral("|"),
-                               QStringLiteral("\n"), QStringLiteral("%%\n"));
     m_payTo->LetVendorIDNMode(sampleVendorId, true);
     // Show the first entry, as a click on it would.
     xkr::user::clickEntry(m_payTo->control().form().lstContacts, 0);
+}
+
+bool DemoWindow::loadSampleText() {
+    QFile sample(QStringLiteral(":/sample/vendor-1001.txt"));
+    if (!sample.open(QIODevice::ReadOnly)) {
+        report(QStringLiteral("load"), QStringLiteral("the embedded sample is missing"));
+        return false;
+    }
+    m_payTo->LetContactAddress(QString::fromUtf8(sample.readAll()), QStringLiteral("|"),
+                               QStringLiteral("\n"), QStringLiteral("%%\n"));
+    return true;
 }
 
 void DemoWindow::report(const QString& method, const QString& result) {

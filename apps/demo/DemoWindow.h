@@ -27,6 +27,8 @@ public:
 private:
     void buildLanguageMenu();
     void loadSample();
+    // The host's load alone; false when the sample is missing.
+    bool loadSampleText();
     void report(const QString& method, const QString& result);
 
     xkr::VendorPayToWidget* m_payTo;

@@ -15,7 +15,6 @@
 #include "qt/FocusFilter.h"
 #include "qt/ListBinding.h"
 #include "qt/MarkedFrame.h"
-#include "qt/NamedComboBox.h"
 #include "qt/ShownText.h"
 #include "qt/Twips.h"
 #include "qt/UserInput.h"
@@ -37,8 +36,10 @@ QString objectNameOf(const layout::Item& item) {
 
 void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
     input.setAccessibleName(shownText(caption));
-    if (required)
+    if (required) {
         input.setAccessibleDescription(skinText("Required"));
+        input.setToolTip(skinText("Required"));
+    }
     if (label != nullptr)
         label->setBuddy(&input);
 }
@@ -53,9 +54,13 @@ FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root
     // Qt moves the focus on its own too (window activation, leaving a dialog, Tab into the form
     // from the host): the model hears of it as a user's move, and may refuse it.
     m_focusChanged = QObject::connect(qApp, &QApplication::focusChanged, &m_root,
-                                      [this](QWidget*, QWidget* now) {
+                                      [this](QWidget* old, QWidget* now) {
                                           Control* target = controlAt(now);
-                                          if (target == nullptr || m_form.focus.focused() == target)
+                                          if (target == nullptr) {
+                                              leaveForm(old, now);
+                                              return;
+                                          }
+                                          if (m_form.focus.focused() == target)
                                               return;
                                           forwardUserInput([&] {
                                               if (user::moveFocus(*target) != user::Outcome::Done)
@@ -130,7 +135,9 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return edit;
         }
         case layout::Kind::ComboBox: {
-            auto* combo = new NamedComboBox(&parent);
+            // Qt's own combo: on Linux it names its current item and takes its label from the
+            // buddy relation, and tells assistive technology of every change of item.
+            auto* combo = new QComboBox(&parent);
             auto& model = static_cast<ComboBox&>(*m_form.findControl(item.name));
             // The countries are the core's own list; states and terms are the host's data.
             const ItemTexts items =
@@ -189,6 +196,22 @@ void FormBinding::setTabOrder() {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+// A move to a host widget of the same window is a move like any other: the field being left
+// may refuse it, and then the focus comes back (a dialog's or another window's focus is not).
+void FormBinding::leaveForm(QWidget* old, QWidget* now) {
+    if (now == nullptr || old == nullptr || now->window() != m_root.window() ||
+        !m_root.isAncestorOf(old)) {
+        return;
+    }
+    forwardUserInput([&] { user::leaveForm(m_form); });
+}
+
+bool FormBinding::escape() {
+    bool pressed = false;
+    forwardUserInput([&] { pressed = user::escape(m_form) != user::Outcome::NoTarget; });
+    return pressed;
 }
 
 void FormBinding::mirrorFocus() {

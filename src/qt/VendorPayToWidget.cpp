@@ -1,6 +1,7 @@
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QObjectList>
 #include <exception>
 
@@ -142,6 +143,17 @@ void VendorPayToWidget::changeEvent(QEvent* event) {
     // Sent when the host installs or removes a translator.
     if (event->type() == QEvent::LanguageChange)
         m_binding->retranslate();
+}
+
+// Escape reaches the control when the focused child has no use for it (an open drop-down list
+// takes it first, and closes).
+void VendorPayToWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        m_binding->escape()) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool VendorPayToWidget::focusNextPrevChild(bool next) {

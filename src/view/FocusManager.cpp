@@ -10,12 +10,8 @@ FocusMove FocusManager::userMoveFocus(Control& target) {
         return FocusMove::AlreadyThere;
     if (!target.enabled())
         return FocusMove::Blocked;
-    if (m_focused != nullptr && m_focused->onValidate) {
-        bool cancel = false;
-        m_focused->onValidate(cancel);
-        if (cancel)
-            return FocusMove::Cancelled;
-    }
+    if (target.causesValidation && !validationLetsGo())
+        return FocusMove::Cancelled;
     // Validation may have disabled the target (or moved the focus itself).
     if (!target.enabled())
         return FocusMove::Blocked;
@@ -23,10 +19,31 @@ FocusMove FocusManager::userMoveFocus(Control& target) {
     return FocusMove::Moved;
 }
 
+FocusMove FocusManager::userMoveOut() {
+    if (m_focused == nullptr)
+        return FocusMove::AlreadyThere;
+    if (!validationLetsGo())
+        return FocusMove::Cancelled;
+    setFocused(nullptr);
+    return FocusMove::Moved;
+}
+
+bool FocusManager::validationLetsGo() {
+    if (m_focused == nullptr || !m_focused->onValidate)
+        return true;
+    bool cancel = false;
+    m_focused->onValidate(cancel);
+    return !cancel;
+}
+
 void FocusManager::codeSetFocus(Control& target) {
     if (!target.enabled()) {
         throw VendorPayToError("SetFocus: " + target.displayName() + " is disabled");
     }
+    // Told also when the model's focus stays: the front end's focus may have moved away (to a
+    // host widget) and must come back.
+    if (m_focused == &target)
+        changed.raise();
     setFocused(&target);
 }
 

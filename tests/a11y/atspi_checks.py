@@ -1,0 +1,228 @@
+# What a screen reader reads from the demo over AT-SPI while a keyboard user works the control.
+# Run by run-atspi.sh under Debian's /usr/bin/python3 (pyatspi); prints each failed check.
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+events = []
+pyatspi.Registry.registerEventListener(events.append, "object:", "window:")
+
+
+def pump(seconds=0.3):
+    end = time.time() + seconds
+    while time.time() < end:
+        if not GLib.MainContext.default().iteration(False):
+            time.sleep(0.02)
+
+
+def check(what, got, want):
+    if got != want:
+        failures.append(what)
+        print(f"FAIL {what}: got {got!r}, want {want!r}", flush=True)
+
+
+def find(root, name, role=None):
+    return pyatspi.findDescendant(
+        root, lambda o: o.name == name and (role is None or o.getRole() == role))
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+    pump()
+
+
+def click(obj):
+    if obj is None:
+        return check("a control to click", None, "found")
+    x, y, w, h = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2),
+                    "click", "1"], check=True)
+    pump(0.5)
+
+
+def focused():
+    for event in reversed(events):
+        if event.type == "object:state-changed:focused" and event.detail1 == 1:
+            return event.source
+    return None
+
+
+def focus_name():
+    obj = focused()
+    return obj and (obj.getRoleName(), cell_column(obj) or obj.name)
+
+
+def cell_column(obj):
+    if obj.getRole() != pyatspi.ROLE_TABLE_CELL:
+        return None
+    return table.getColumnHeader(table.getColumnAtIndex(obj.getIndexInParent())).name
+
+
+def labelled_by(obj):
+    for relation in obj.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return relation.getTarget(0).name
+    return None
+
+
+def item_of(combo):
+    # A combo labelled by a relation names its current item; otherwise its list child tells it.
+    if labelled_by(combo) and combo.name != labelled_by(combo):
+        return combo.name
+    for child in combo:
+        selection = child.querySelection()
+        if selection.nSelectedChildren:
+            return selection.getSelectedChild(0).name
+    return None
+
+
+def field_of(label):
+    return find(control, label, pyatspi.ROLE_LABEL).getRelationSet()[0].getTarget(0)
+
+
+def focus_list():
+    # The list takes the focus from the keyboard only: Shift+Tab from Name.
+    field_of("Name").queryComponent().grabFocus()
+    pump()
+    key("shift+Tab")
+
+
+def answer_alert(want):
+    alerts = [w for w in app if w.getRole() == pyatspi.ROLE_ALERT]
+    texts = [o.name for o in pyatspi.findAllDescendants(alerts[0], lambda o: o.name)] if alerts else []
+    check(f"alert says {want!r}", want in texts, True)
+    key("Return")
+
+
+def press(name):
+    button = find(control, name, pyatspi.ROLE_PUSH_BUTTON)
+    check(f"{name} button there", button is not None, True)
+    if button:
+        button.queryComponent().grabFocus()
+        pump()
+        key("space")
+
+
+for _ in range(100):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "vendorpayto-demo"),
+               None)
+    control = app and find(app, "Vendor pay-to addresses")
+    if control:
+        break
+    time.sleep(0.1)
+for _ in range(50):  # until the window manager has shown the window and given it the keyboard
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "XKRVendorPayTo demo",
+                    "windowfocus"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    field_of("Name").queryComponent().grabFocus()
+    pump(0.1)
+    if focus_name():
+        break
+LIST = ("tree", "Pay-to entries")
+tree = find(control, "Pay-to entries", pyatspi.ROLE_TREE)
+table = tree.queryTable()
+
+# Each combo: its label and current item, and what Down changes it to, with an event.
+# Qt's combos take the focus from the keyboard only: Tab from a text box next to them.
+for label, before, start, keys in (
+        ("Vendor Term", "Net 30  -  30 days", "Phone 2", ["shift+Tab"]),
+        ("State", "Washington", "Postal Code", ["shift+Tab"]),
+        ("Country", "USA", "Postal Code", ["shift+Tab", "shift+Tab"])):
+    combo = field_of(label)
+    check(f"{label} label", labelled_by(combo) or combo.name, label)
+    check(f"{label} item", item_of(combo), before)
+    field_of(start).queryComponent().grabFocus()
+    pump()
+    key(*keys)
+    del events[:]
+    key("Down")
+    check(f"{label} change event", any(e.source == combo and e.type.startswith(
+        ("object:property-change:accessible-name", "object:selection-changed")) for e in events),
+        True)
+    check(f"{label} item changed", item_of(combo) not in (None, before), True)
+
+# The list: the columns a person sees, the sort, and a focus only ever on a shown cell.
+check("list columns", [table.getColumnHeader(i).name for i in range(table.nColumns)],
+      ["Name", "Serial", "City"])
+check("list sort", tree.description.endswith("Sorted by Serial, ascending."), True)
+focus_list()
+key("Down", "Down")
+check("focus after arrows", focus_name(), ("table cell", "Name"))
+for sort in ("City, ascending", "City, descending"):
+    key("shift+F10")
+    items = []
+    for _ in range(3):
+        key("Down")
+        items.append(focus_name())
+    check("sort menu", items, [("menu item", f"Sort by {c}") for c in ("Name", "Serial", "City")])
+    key("Return" if items[-1] == ("menu item", "Sort by City") else "Escape")
+    check(f"sorted by {sort}", tree.description.endswith(f"Sorted by {sort}."), True)
+    check(f"focus after sort by {sort}", focus_name(), ("table cell", "Name"))
+
+# Add, Escape, Edit, Cancel: the focus lands where the keyboard user can go on.
+press("Add")
+check("focus after Add", focus_name(), ("text", "Name"))
+key("Escape")
+check("Escape cancels", bool(find(control, "Add", pyatspi.ROLE_PUSH_BUTTON)), True)
+check("focus after Escape", focus_name(), LIST)
+key("Down")
+press("Edit")
+check("focus after Edit", focus_name(), ("text", "Name"))
+press("Cancel")
+check("focus after Cancel", focus_name(), LIST)
+
+# A new entry, deleted again: afterwards nothing is selected, and Down selects the first entry.
+press("Add")
+for field, typed, keys in (("Name", "New", []), ("Street1", "1 Main", []),
+                           ("City", "Tacoma", ["Tab", "Down", "Down", "Tab", "Down"]),
+                           ("Serial #", "99", ["shift+Tab"] * 3 + ["Down"])):
+    field_of(field).queryComponent().grabFocus()
+    pump()
+    subprocess.run(["xdotool", "type", typed], check=True)
+    key(*keys) if keys else None
+press("Save")
+check("focus after Save", focus_name() in (LIST, ("push button", "Add")), True)
+focus_list()
+key("End")
+press("Delete")
+answer_alert("Do you want to delete the selected Address?")
+pump(0.5)
+check("focus after Delete", focus_name(), ("push button", "Add"))
+check("selection after Delete", table.nSelectedRows, 0)
+focus_list()
+key("Down")
+pump(1)
+check("Down after Delete", focus_name(), ("table cell", "Name"))
+check("Down selects the first entry", focused() and focused().getIndexInParent(),
+      table.getIndexAt(0, 0))
+
+# The serial box: a move toward a host widget is refused with the focus back in Serial, and
+# Cancel always abandons; after a host load in add mode Cancel still works.
+press("Add")
+field_of("Serial #").queryComponent().grabFocus()
+pump()
+click(find(app, "GetContactAddress", pyatspi.ROLE_PUSH_BUTTON))
+answer_alert("Field Serial # can accept only numbers !")
+pump(0.5)
+check("focus after the serial refusal", focus_name(), ("text", "Serial #"))
+click(find(control, "Cancel", pyatspi.ROLE_PUSH_BUTTON))
+check("Cancel abandons", [w.name for w in app if w.getRole() == pyatspi.ROLE_ALERT], [])
+check("back in browse mode", bool(find(control, "Add", pyatspi.ROLE_PUSH_BUTTON)), True)
+press("Add")
+click(find(app, "LetContactAddress", pyatspi.ROLE_PUSH_BUTTON))
+cancel = find(control, "Cancel", pyatspi.ROLE_PUSH_BUTTON)
+check("Cancel enabled after a load", cancel and cancel.getState().contains(pyatspi.STATE_ENABLED),
+      True)
+click(cancel)
+check("Cancel works after a load", bool(find(control, "Add", pyatspi.ROLE_PUSH_BUTTON)), True)
+focus_list()
+key("Up")
+pump(1)
+check("Up after a load selects the last entry", focused() and focused().getIndexInParent(),
+      table.getIndexAt(table.nRows - 1, 0))
+
+print(f"{len(failures)} check(s) failed" if failures else "all checks passed")
+sys.exit(1 if failures else 0)
