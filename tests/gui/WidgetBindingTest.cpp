@@ -1,6 +1,3 @@
-#include <QAccessible>
-#include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,7 +5,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
-#include <functional>
 #include <stdexcept>
 
 #include "GuiFixture.h"
@@ -16,99 +12,13 @@
 
 using xkr::test::GuiFixture;
 
-Q_DECLARE_METATYPE(QAccessible::Role)
-
-// What only the widget shows: the binding between models and widgets, focus and keyboard,
-// accessibility, and the event boundary that nothing may cross.
+// What only the widget shows: the binding between models and widgets, focus and keyboard, and
+// the event boundary that nothing may cross. What assistive technology reads is checked over
+// AT-SPI (tests/a11y).
 class WidgetBindingTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // What a screen reader walks through: every input named by its label's caption, "Required"
-    // where validation insists on a value, no unnamed object, and combos that read their current
-    // item, open on a press and are disabled with their models. The list's rows are walked apart.
-    void screenReaderTree_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QAccessible::Role>("role");
-        QTest::addColumn<QString>("accessibleName");
-        QTest::addColumn<bool>("required");
-        QTest::newRow("Name") << "txtContact_0" << QAccessible::EditableText << "Name" << true;
-        QTest::newRow("Street2") << "txtContact_2" << QAccessible::EditableText << "Street2"
-                                 << false;
-        QTest::newRow("City") << "txtContact_3" << QAccessible::EditableText << "City" << true;
-        QTest::newRow("Serial") << "txtContact_8" << QAccessible::EditableText << "Serial #"
-                                << true;
-        QTest::newRow("Country") << "cboContactCountry" << QAccessible::ComboBox << "Country"
-                                 << true;
-        QTest::newRow("Vendor Term")
-            << "cboContactType" << QAccessible::ComboBox << "Vendor Term" << true;
-        QTest::newRow("Primary") << "ChkDefault" << QAccessible::CheckBox << "Primary Pay To"
-                                 << false;
-        QTest::newRow("list") << "lstContacts" << QAccessible::Tree << "Pay-to entries" << false;
-    }
-    void screenReaderTree() {
-        QFETCH(QString, name);
-        QFETCH(QAccessible::Role, role);
-        QFETCH(QString, accessibleName);
-        QFETCH(bool, required);
-        GuiFixture f;
-        f.load();
-        f.clickEntry(0);
-        QHash<QString, QAccessibleInterface*> byName;
-        QStringList unnamed;
-        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-            const QString objectName = node->object() ? node->object()->objectName() : QString();
-            byName.insert(objectName, node);
-            if (node->text(QAccessible::Name).isEmpty())
-                unnamed << objectName + QLatin1Char('/') + QString::number(node->role());
-            // Qt's own: the list's cells and a combo's drop-down list.
-            if (node->role() == QAccessible::Tree || node->role() == QAccessible::ComboBox)
-                return;
-            for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
-        };
-        walk(QAccessible::queryAccessibleInterface(&f.widget()));
-        QCOMPARE(unnamed.join(" "), QString());
-
-        QAccessibleInterface* input = byName.value(name);
-        QVERIFY2(input != nullptr, qPrintable(name));
-        QCOMPARE(input->role(), role);
-        // Named by its label where it has one (a combo on Linux names its current item).
-        const auto labels = input->relations(QAccessible::Label);
-        QCOMPARE(labels.isEmpty() ? input->text(QAccessible::Name)
-                                  : labels.first().first->text(QAccessible::Name),
-                 accessibleName);
-        QCOMPARE(input->text(QAccessible::Description) == QStringLiteral("Required"), required);
-    }
-
-    // The list names its shown columns, which stay in place. The arrow keys move through it: the
-    // focused cell, which a screen reader announces, is the entry's name, and the view hears of
-    // the new selection through its selection model, which is how Qt's accessibility events (and
-    // repaints) learn of it. The panel shows the Canadian entry's state, which a binding that
-    // mirrored the state before the country (which refills the states) would miss. A row that
-    // assistive technology selects is a click on that entry.
-    void listAnnouncesTheSelectedEntry() {
-        GuiFixture f;
-        f.load();
-        f.clickEntry(1);
-        auto* list = f.find<QTreeView>("lstContacts");
-        QSignalSpy selected(list->selectionModel(), &QItemSelectionModel::selectionChanged);
-        QSignalSpy current(list->selectionModel(), &QItemSelectionModel::currentChanged);
-        QVERIFY(list->hasFocus());
-        QCOMPARE(list->accessibleDescription(),
-                 QStringLiteral("Columns: Name, Serial, City Sorted by Serial, ascending."));
-        QVERIFY(!list->header()->sectionsMovable());
-        QTest::keyClick(list, Qt::Key_Down);
-        QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(list)->focusChild();
-        QVERIFY(focused != nullptr);
-        QCOMPARE(focused->text(QAccessible::Name), QStringLiteral("Alpha Freight"));
-        QCOMPARE(f.text("txtContact_0"), QStringLiteral("Alpha Freight"));
-        QCOMPARE(f.find<QComboBox>("cboContactState")->currentText(), QStringLiteral("Ontario"));
-        QCOMPARE(selected.count(), 1);
-        QVERIFY(current.count() >= 1);
-        QAccessible::queryAccessibleInterface(list)->tableInterface()->selectRow(0);
-        QCOMPARE(f.text("txtContact_0"), QStringLiteral("Gamma Parts"));
-    }
-
     // Hosts call the methods by name; a failing call (an export before any load) returns empty
     // and leaves its reason, and the next good call clears it.
     void hostMethodsByName() {
