@@ -205,7 +205,19 @@ void FormBinding::leaveForm(QWidget* old, QWidget* now) {
         !m_root.isAncestorOf(old)) {
         return;
     }
-    forwardUserInput([&] { user::leaveForm(m_form); });
+    // Checked once Qt has finished the move: Qt announces the new focus to assistive technology
+    // only after its focus-change signal, so a refusal shown from inside it would have the host
+    // widget announced after the field took the focus back.
+    QMetaObject::invokeMethod(
+        &m_root,
+        [this] {
+            QWidget* focused = QApplication::focusWidget();
+            if (focused != nullptr && focused->window() == m_root.window() &&
+                !m_root.isAncestorOf(focused)) {
+                forwardUserInput([&] { user::leaveForm(m_form); });
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 bool FormBinding::escape() {
