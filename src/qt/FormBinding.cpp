@@ -177,8 +177,9 @@ void FormBinding::describeInputs() {
     // The frames have no caption on screen; a screen reader still names the groups it enters.
     m_root.findChild<QWidget*>(toQString(layout::outerFrame))
         ->setAccessibleName(skinText("Vendor contact"));
-    m_root.findChild<QWidget*>(toQString(layout::entryPanel))
-        ->setAccessibleName(skinText("Pay-to address"));
+    auto* panel = m_root.findChild<MarkedFrame*>(toQString(layout::entryPanel));
+    panel->setAccessibleName(skinText("Pay-to address"));
+    panel->setMarkerToolTip(skinText("Required"));
     for (const layout::Item& item : layout::items) {
         if (item.label.empty())
             continue;

@@ -174,9 +174,9 @@ void describeList(const ListView& list, QTreeView& view) {
     const int sorted = model.section(static_cast<std::size_t>(list.sortKey()));
     if (sorted >= 0) {
         description +=
-            QLatin1Char(' ') + skinText(list.sortOrder() == 0 ? "Sorted by %1, ascending."
-                                                              : "Sorted by %1, descending.")
-                                   .arg(names.at(sorted));
+            QStringLiteral(". ") + skinText(list.sortOrder() == 0 ? "Sorted by %1, ascending."
+                                                                  : "Sorted by %1, descending.")
+                                       .arg(names.at(sorted));
     }
     view.setAccessibleName(skinText("Pay-to entries"));
     if (view.accessibleDescription() != description)

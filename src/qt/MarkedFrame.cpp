@@ -1,6 +1,8 @@
 #include "qt/MarkedFrame.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 namespace xkr::qt {
@@ -10,6 +12,22 @@ MarkedFrame::MarkedFrame(const QString& title, QWidget* parent) : QGroupBox(titl
 void MarkedFrame::addMarker(const QRect& area) {
     m_markers.append(area);
     update(area);
+}
+
+bool MarkedFrame::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QGroupBox::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const bool onMarker =
+        std::any_of(m_markers.begin(), m_markers.end(),
+                    [help](const QRect& area) { return area.contains(help->pos()); });
+    if (onMarker && !m_markerToolTip.isEmpty()) {
+        QToolTip::showText(help->globalPos(), m_markerToolTip, this);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 void MarkedFrame::paintEvent(QPaintEvent* event) {

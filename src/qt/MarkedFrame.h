@@ -22,12 +22,16 @@ public:
     // The marker is centred in `area`, in the frame's coordinates.
     void addMarker(const QRect& area);
     const QList<QRect>& markers() const { return m_markers; }
+    // What the mouse over a marker shows.
+    void setMarkerToolTip(const QString& text) { m_markerToolTip = text; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     QList<QRect> m_markers;
+    QString m_markerToolTip;
 };
 
 }  // namespace xkr::qt
