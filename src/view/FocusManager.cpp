@@ -10,8 +10,16 @@ FocusMove FocusManager::userMoveFocus(Control& target) {
         return FocusMove::AlreadyThere;
     if (!target.enabled())
         return FocusMove::Blocked;
-    if (target.causesValidation && !validationLetsGo())
-        return FocusMove::Cancelled;
+    if (&target == m_unvalidated) {
+        // Back to the control whose check was due: there is nothing to check.
+    } else if (target.causesValidation) {
+        if (!validationLetsGo())
+            return FocusMove::Cancelled;
+    } else if (m_unvalidated == nullptr && m_focused != nullptr && m_focused->onValidate) {
+        // The check waits for the next move to a control that causes it: a value left for
+        // Cancel is still checked if the user goes on elsewhere instead.
+        m_unvalidated = m_focused;
+    }
     // Validation may have disabled the target (or moved the focus itself).
     if (!target.enabled())
         return FocusMove::Blocked;
@@ -29,10 +37,15 @@ FocusMove FocusManager::userMoveOut() {
 }
 
 bool FocusManager::validationLetsGo() {
-    if (m_focused == nullptr || !m_focused->onValidate)
+    Control* leaving = m_unvalidated != nullptr ? m_unvalidated : m_focused;
+    m_unvalidated = nullptr;
+    if (leaving == nullptr || !leaving->onValidate)
         return true;
     bool cancel = false;
-    m_focused->onValidate(cancel);
+    leaving->onValidate(cancel);
+    // A control that refuses keeps the focus, or gets it back when it was waiting.
+    if (cancel && leaving != m_focused && leaving->enabled())
+        setFocused(leaving);
     return !cancel;
 }
 
@@ -48,11 +61,16 @@ void FocusManager::codeSetFocus(Control& target) {
 }
 
 void FocusManager::controlDisabled(const Control& control) {
+    // A disabled control's value is being reset by code: there is nothing left to check.
+    if (m_unvalidated == &control)
+        m_unvalidated = nullptr;
     if (m_focused == &control)
         setFocused(nullptr);
 }
 
 void FocusManager::setFocused(Control* control) {
+    if (control == m_unvalidated)
+        m_unvalidated = nullptr;
     if (m_focused == control)
         return;
     m_focused = control;

@@ -32,10 +32,13 @@ public:
 
 private:
     void setFocused(Control* control);
-    // Runs the validation of the focused control; false when it keeps the focus.
+    // Runs the validation of the control being left, or of the one whose check is due; false
+    // when it keeps the focus.
     bool validationLetsGo();
 
     Control* m_focused = nullptr;
+    // The control left for one that causes no validation (Cancel), whose check is still due.
+    Control* m_unvalidated = nullptr;
 };
 
 }  // namespace xkr
