@@ -4,7 +4,7 @@
 # Usage: run-atspi.sh DEMO CHECKS [DEMO-ARGUMENTS...]
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${XKR_ATSPI_SESSION:-}" ]; then
-  exec env XKR_ATSPI_SESSION=1 dbus-run-session -- "$0" "$@"
+  exec env -u AT_SPI_BUS_ADDRESS XKR_ATSPI_SESSION=1 dbus-run-session -- "$0" "$@"
 fi
 demo=$1 checks=$2
 shift 2
