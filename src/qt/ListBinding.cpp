@@ -178,7 +178,9 @@ void describeList(const ListView& list, QTreeView& view) {
                                                                   : "Sorted by %1, descending.")
                                        .arg(names.at(sorted));
     }
-    view.setAccessibleName(skinText("Pay-to entries"));
+    // Each change is announced to assistive technology: only real ones are made.
+    if (const QString name = skinText("Pay-to entries"); view.accessibleName() != name)
+        view.setAccessibleName(name);
     if (view.accessibleDescription() != description)
         view.setAccessibleDescription(description);
 }
