@@ -154,8 +154,8 @@ struct ListGeometry {
 ListGeometry controlListGeometry() {
     ShownWidget shown;
     const QTreeView& view = listViewOf(shown.widget);
-    return {view.size(), view.header()->sectionSize(1), view.header()->sectionSize(2),
-            view.header()->sectionSize(5)};
+    return {view.size(), view.header()->sectionSize(0), view.header()->sectionSize(1),
+            view.header()->sectionSize(2)};
 }
 
 struct ShownTree {

@@ -22,10 +22,12 @@
 DemoWindow::DemoWindow(const QString& contactData, QWidget* parent)
     : QMainWindow(parent), m_payTo(new xkr::VendorPayToWidget), m_output(new QPlainTextEdit) {
     setWindowTitle(QStringLiteral("XKRVendorPayTo demo - vendor %1").arg(sampleVendorId));
+    auto* load = new QPushButton(QStringLiteral("LetContactAddress"));
     auto* getAddresses = new QPushButton(QStringLiteral("GetContactAddress"));
     auto* changedDefault = new QPushButton(QStringLiteral("ChangedDefault"));
     auto* viewOnly = new QCheckBox(QStringLiteral("View only"));
     auto* postalCheck = new QCheckBox(QStringLiteral("Check postal codes"));
+    load->setObjectName(QStringLiteral("demoLetContactAddress"));
     getAddresses->setObjectName(QStringLiteral("demoGetContactAddress"));
     changedDefault->setObjectName(QStringLiteral("demoChangedDefault"));
     viewOnly->setObjectName(QStringLiteral("demoViewOnly"));
@@ -36,6 +38,7 @@ DemoWindow::DemoWindow(const QString& contactData, QWidget* parent)
 
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("Host methods")));
+    side->addWidget(load);
     side->addWidget(getAddresses);
     side->addWidget(changedDefault);
     side->addWidget(viewOnly);
@@ -51,6 +54,8 @@ DemoWindow::DemoWindow(const QString& contactData, QWidget* parent)
     setCentralWidget(content);
     buildLanguageMenu();
 
+    // Loads the sample again, as a host does while the user may be typing an entry.
+    connect(load, &QPushButton::clicked, this, &DemoWindow::loadSampleText);
     connect(getAddresses, &QPushButton::clicked, this,
             [this] { report(QStringLiteral("GetContactAddress"), m_payTo->GetContactAddress()); });
     connect(changedDefault, &QPushButton::clicked, this,
@@ -59,7 +64,8 @@ DemoWindow::DemoWindow(const QString& contactData, QWidget* parent)
             [this](bool on) { m_payTo->LetVendorIDNMode(sampleVendorId, !on); });
     connect(postalCheck, &QCheckBox::toggled, m_payTo, &xkr::VendorPayToWidget::setPostalCodeCheck);
 
-    loadSample(contactData.isEmpty() ? QStringLiteral(":/sample/vendor-1001.txt") : contactData);
+    m_samplePath = contactData.isEmpty() ? QStringLiteral(":/sample/vendor-1001.txt") : contactData;
+    loadSample();
     resize(m_payTo->sizeHint().width() + 280,
            m_payTo->sizeHint().height() + 24 + menuBar()->sizeHint().height());
 }
@@ -98,17 +104,23 @@ void DemoWindow::setLanguage(const QLocale& locale) {
     }
 }
 
-void DemoWindow::loadSample(const QString& path) {
-    QFile sample(path);
-    if (!sample.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("load"), QStringLiteral("cannot read %1").arg(path));
+void DemoWindow::loadSample() {
+    if (!loadSampleText())
         return;
-    }
-    m_payTo->LetContactAddress(QString::fromUtf8(sample.readAll()), QStringLiteral("|"),
-                               QStringLiteral("\n"), QStringLiteral("%%\n"));
     m_payTo->LetVendorIDNMode(sampleVendorId, true);
     // Show the first entry, as a click on it would.
     xkr::user::clickEntry(m_payTo->control().form().lstContacts, 0);
+}
+
+bool DemoWindow::loadSampleText() {
+    QFile sample(m_samplePath);
+    if (!sample.open(QIODevice::ReadOnly)) {
+        report(QStringLiteral("load"), QStringLiteral("cannot read %1").arg(m_samplePath));
+        return false;
+    }
+    m_payTo->LetContactAddress(QString::fromUtf8(sample.readAll()), QStringLiteral("|"),
+                               QStringLiteral("\n"), QStringLiteral("%%\n"));
+    return true;
 }
 
 void DemoWindow::report(const QString& method, const QString& result) {

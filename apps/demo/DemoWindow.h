@@ -27,11 +27,14 @@ public:
 
 private:
     void buildLanguageMenu();
-    void loadSample(const QString& path);
+    void loadSample();
+    // The host's load alone; false when the sample is missing.
+    bool loadSampleText();
     void report(const QString& method, const QString& result);
 
     xkr::VendorPayToWidget* m_payTo;
     QPlainTextEdit* m_output;
+    QString m_samplePath;  // what the host loads: the embedded sample or --data FILE
     QActionGroup* m_languages = nullptr;
     QTranslator m_qtTranslator;
 };

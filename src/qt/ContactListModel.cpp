@@ -1,5 +1,7 @@
 #include "qt/ContactListModel.h"
 
+#include <algorithm>
+
 #include "qt/ShownText.h"
 
 namespace xkr::qt {
@@ -7,15 +9,15 @@ namespace xkr::qt {
 ContactListModel::ContactListModel(const ListView& list, QObject* parent)
     : QAbstractTableModel(parent),
       m_list(list),
-      m_shownRows(rowCount()),
-      m_shownColumns(columnCount()) {}
+      m_columns(shownColumns()),
+      m_shownRows(rowCount()) {}
 
 int ContactListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_list.itemCount());
 }
 
 int ContactListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_list.columnHeaders().size());
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
 }
 
 QVariant ContactListModel::data(const QModelIndex& index, int role) const {
@@ -23,8 +25,8 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const {
         index.column() >= columnCount()) {
         return {};
     }
-    const std::string_view text = m_list.column(static_cast<std::size_t>(index.row()),
-                                                static_cast<std::size_t>(index.column()));
+    const std::string_view text =
+        m_list.column(static_cast<std::size_t>(index.row()), listColumn(index.column()));
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -33,21 +35,36 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
         section >= columnCount()) {
         return {};
     }
-    return shownText(m_list.columnHeaders()[static_cast<std::size_t>(section)].text,
-                     texts::Use::Header);
+    return shownText(m_list.columnHeaders()[listColumn(section)].text, texts::Use::Header);
+}
+
+int ContactListModel::section(std::size_t listColumn) const {
+    const auto found = std::find(m_columns.begin(), m_columns.end(), listColumn);
+    return found == m_columns.end() ? -1 : static_cast<int>(found - m_columns.begin());
+}
+
+std::vector<std::size_t> ContactListModel::shownColumns() const {
+    std::vector<std::size_t> shown;
+    const auto& headers = m_list.columnHeaders();
+    for (std::size_t k = 0; k < headers.size(); ++k) {
+        if (headers[k].width > 0)
+            shown.push_back(k);
+    }
+    return shown;
 }
 
 void ContactListModel::reload() {
     const int rows = rowCount();
-    const int columns = columnCount();
-    if (rows == m_shownRows && columns == m_shownColumns) {
+    std::vector<std::size_t> shown = shownColumns();
+    if (rows == m_shownRows && shown == m_columns) {
+        const int columns = columnCount();
         if (rows > 0 && columns > 0)
             emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
         return;
     }
     beginResetModel();
+    m_columns = std::move(shown);
     m_shownRows = rows;
-    m_shownColumns = columns;
     endResetModel();
 }
 

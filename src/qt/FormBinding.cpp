@@ -15,7 +15,6 @@
 #include "qt/FormFont.h"
 #include "qt/ListBinding.h"
 #include "qt/MarkedFrame.h"
-#include "qt/NamedComboBox.h"
 #include "qt/ShownText.h"
 #include "qt/Twips.h"
 #include "qt/UserInput.h"
@@ -37,8 +36,10 @@ QString objectNameOf(const layout::Item& item) {
 
 void describe(QWidget& input, QLabel* label, std::string_view caption, bool required) {
     input.setAccessibleName(shownText(caption, texts::Use::Caption));
-    if (required)
+    if (required) {
         input.setAccessibleDescription(shownText(texts::Id::required));
+        input.setToolTip(shownText(texts::Id::required));
+    }
     if (label != nullptr)
         label->setBuddy(&input);
 }
@@ -54,9 +55,13 @@ FormBinding::FormBinding(EditorForm& form, QWidget& root) : m_form(form), m_root
     // Qt moves the focus on its own too (window activation, leaving a dialog, Tab into the form
     // from the host): the model hears of it as a user's move, and may refuse it.
     m_focusChanged = QObject::connect(qApp, &QApplication::focusChanged, &m_root,
-                                      [this](QWidget*, QWidget* now) {
+                                      [this](QWidget* old, QWidget* now) {
                                           Control* target = controlAt(now);
-                                          if (target == nullptr || m_form.focus.focused() == target)
+                                          if (target == nullptr) {
+                                              leaveForm(old, now);
+                                              return;
+                                          }
+                                          if (m_form.focus.focused() == target)
                                               return;
                                           forwardUserInput([&] {
                                               if (user::moveFocus(*target) != user::Outcome::Done)
@@ -128,7 +133,9 @@ QWidget* FormBinding::createControl(const layout::Item& item, QWidget& parent) {
             return edit;
         }
         case layout::Kind::ComboBox: {
-            auto* combo = new NamedComboBox(&parent);
+            // Qt's own combo: on Linux it names its current item and takes its label from the
+            // buddy relation, and tells assistive technology of every change of item.
+            auto* combo = new QComboBox(&parent);
             auto& model = static_cast<ComboBox&>(*m_form.findControl(item.name));
             // The countries are the core's own list; states and terms are the host's data.
             const ItemTexts items =
@@ -185,8 +192,9 @@ void FormBinding::describeInputs() {
     // The frames have no caption on screen; a screen reader still names the groups it enters.
     m_root.findChild<QWidget*>(toQString(layout::outerFrame))
         ->setAccessibleName(shownText(texts::Id::frameName));
-    m_root.findChild<QWidget*>(toQString(layout::entryPanel))
-        ->setAccessibleName(shownText(texts::Id::panelName));
+    auto* panel = m_root.findChild<MarkedFrame*>(toQString(layout::entryPanel));
+    panel->setAccessibleName(shownText(texts::Id::panelName));
+    panel->setMarkerToolTip(shownText(texts::Id::required));
     for (const layout::Item& item : layout::items) {
         if (item.label.empty())
             continue;
@@ -204,6 +212,34 @@ void FormBinding::setTabOrder() {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+// A move to a host widget of the same window is a move like any other: the field being left
+// may refuse it, and then the focus comes back (a dialog's or another window's focus is not).
+void FormBinding::leaveForm(QWidget* old, QWidget* now) {
+    if (now == nullptr || old == nullptr || now->window() != m_root.window() ||
+        !m_root.isAncestorOf(old)) {
+        return;
+    }
+    // Checked once Qt has finished the move: Qt announces the new focus to assistive technology
+    // only after its focus-change signal, so a refusal shown from inside it would have the host
+    // widget announced after the field took the focus back.
+    QMetaObject::invokeMethod(
+        &m_root,
+        [this] {
+            QWidget* focused = QApplication::focusWidget();
+            if (focused != nullptr && focused->window() == m_root.window() &&
+                !m_root.isAncestorOf(focused)) {
+                forwardUserInput([&] { user::leaveForm(m_form); });
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+bool FormBinding::escape() {
+    bool pressed = false;
+    forwardUserInput([&] { pressed = user::escape(m_form) != user::Outcome::NoTarget; });
+    return pressed;
 }
 
 void FormBinding::mirrorFocus() {

@@ -37,6 +37,9 @@ public:
     // leaves the form instead of wrapping around.
     bool tabMove(bool next);
 
+    // Escape: Cancel in add and edit mode. Returns false when the form has no use for the key.
+    bool escape();
+
     // Shows every text of the form again, in the language of the translators installed now.
     void retranslate();
     // Places and sizes every control, and sets its font, for the font the root is given now.
@@ -51,6 +54,7 @@ private:
     void describeInputs();
     void setTabOrder();
     void mirrorFocus();
+    void leaveForm(QWidget* old, QWidget* now);
 
     EditorForm& m_form;
     QWidget& m_root;

@@ -1,12 +1,17 @@
 #include "qt/ListBinding.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTreeView>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include "qt/ContactListModel.h"
 #include "qt/ControlBindings.h"
@@ -58,6 +63,14 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
+        // Shift+F10 opens the context menu, as the Menu key does (the platform sends that one),
+        // at the entry under the cursor.
+        if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+            const QPoint at = viewport()->mapTo(this, visualRect(currentIndex()).center());
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+            QCoreApplication::sendEvent(this, &menu);
+            return;
+        }
         const QModelIndex before = currentIndex();
         QTreeView::keyPressEvent(event);
         const QModelIndex after = currentIndex();
@@ -89,9 +102,33 @@ protected:
             onResize();
     }
 
+    // Qt puts its cursor on the first row when the list gets the focus without one: that row
+    // would look selected, and Down would then skip it.
     void focusInEvent(QFocusEvent* event) override {
+        const bool hadCursor = currentIndex().isValid();
         QTreeView::focusInEvent(event);
+        if (!hadCursor && !selectionModel()->hasSelection())
+            selectionModel()->clearCurrentIndex();
         viewport()->update();
+    }
+
+    // With no entry under the cursor, Up starts from the last entry as Down does from the first.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const int rows = model()->rowCount();
+        if (!currentIndex().isValid() && action == MoveUp && rows > 0)
+            return model()->index(rows - 1, 0);
+        return QTreeView::moveCursor(action, modifiers);
+    }
+
+    // The sort actions in a menu of its own window: assistive technology looks for a list's
+    // children among its cells only, and would not find a menu that is the list's child. One
+    // menu for good, so that assistive technology keeps knowing its items.
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        if (!m_menu) {
+            m_menu = std::make_unique<QMenu>();
+            m_menu->addActions(actions());
+        }
+        m_menu->exec(event->globalPos());
     }
 
     void focusOutEvent(QFocusEvent* event) override {
@@ -101,36 +138,32 @@ protected:
 
 private:
     bool m_hideSelection = true;
+    std::unique_ptr<QMenu> m_menu;
 };
 
-// The designed widths, grown with the list's font. Where they would run under the vertical
-// scroll bar the columns share the width beside it in their designed proportions, the last one
-// ending where the scroll bar begins: the horizontal scroll bar is off.
+ContactListModel& modelOf(const QTreeView& view) {
+    return *static_cast<ContactListModel*>(view.model());
+}
+
+// The designed widths of the shown columns, grown with the list's font. Where they would run
+// under the vertical scroll bar the columns share the width beside it in their designed
+// proportions, the last one ending where the scroll bar begins: the horizontal scroll bar is off.
 void applyColumnWidths(const ListView& list, QTreeView& view) {
     const auto& headers = list.columnHeaders();
+    const ContactListModel& model = modelOf(view);
     const double dpi = twipsDpiX(view, view.font());
     int total = 0;
-    for (const ColumnHeader& header : headers) total += twipsToPixels(header.width, dpi);
+    for (int section = 0; section < model.columnCount(); ++section)
+        total += twipsToPixels(headers[model.listColumn(section)].width, dpi);
     const int room = std::min(total, view.viewport()->width());
     int designedEnd = 0;
     int shownEnd = 0;
-    for (std::size_t k = 0; k < headers.size(); ++k) {
-        designedEnd += twipsToPixels(headers[k].width, dpi);
+    for (int section = 0; section < model.columnCount(); ++section) {
+        designedEnd += twipsToPixels(headers[model.listColumn(section)].width, dpi);
         const int end = total == 0 ? 0 : designedEnd * room / total;
-        view.header()->resizeSection(static_cast<int>(k), end - shownEnd);
+        view.header()->resizeSection(section, end - shownEnd);
         shownEnd = end;
     }
-}
-
-// The first column that shows: the current cell is what a screen reader announces, and a
-// hidden column would make it read out the entry's id.
-int firstShownColumn(const ListView& list) {
-    const auto& headers = list.columnHeaders();
-    for (std::size_t k = 0; k < headers.size(); ++k) {
-        if (headers[k].width > 0)
-            return static_cast<int>(k);
-    }
-    return 0;
 }
 
 // With its signals on, the selection model tells the view which rows to repaint and assistive
@@ -140,15 +173,37 @@ void mirrorSelection(const ListView& list, QTreeView& view) {
     QItemSelectionModel& selection = *view.selectionModel();
     const std::optional<std::size_t> selected = list.selectedIndex();
     if (!selected) {
+        // Nothing may look selected either: no cursor frame on an entry.
         selection.clear();
+        selection.clearCurrentIndex();
         return;
     }
-    const QModelIndex index =
-        view.model()->index(static_cast<int>(*selected), firstShownColumn(list));
+    const QModelIndex index = view.model()->index(static_cast<int>(*selected), 0);
     if (selection.currentIndex() == index && selection.isRowSelected(index.row()))
         return;
     selection.setCurrentIndex(index,
                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// The columns and the sort, which a screen reader gets no other way from a Qt list.
+void describeList(const ListView& list, QTreeView& view) {
+    const ContactListModel& model = modelOf(view);
+    QStringList names;
+    for (int section = 0; section < model.columnCount(); ++section)
+        names << model.headerData(section, Qt::Horizontal).toString();
+    QString description = shownText(texts::Id::listColumns).arg(names.join(QStringLiteral(", ")));
+    const int sorted = model.section(static_cast<std::size_t>(list.sortKey()));
+    if (sorted >= 0) {
+        description +=
+            QStringLiteral(". ") + shownText(list.sortOrder() == 0 ? texts::Id::sortedAscending
+                                                                   : texts::Id::sortedDescending)
+                                       .arg(names.at(sorted));
+    }
+    // Each change is announced to assistive technology: only real ones are made.
+    if (const QString name = shownText(texts::Id::listName); view.accessibleName() != name)
+        view.setAccessibleName(name);
+    if (view.accessibleDescription() != description)
+        view.setAccessibleDescription(description);
 }
 
 void mirrorList(const ListView& list, ContactTreeView& view) {
@@ -158,20 +213,33 @@ void mirrorList(const ListView& list, ContactTreeView& view) {
     {
         const QSignalBlocker block(view.header());
         view.header()->setSortIndicator(
-            list.sortKey(), list.sortOrder() == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+            modelOf(view).section(static_cast<std::size_t>(list.sortKey())),
+            list.sortOrder() == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
     }
+    describeList(list, view);
     mirrorSelection(list, view);
 }
 
-void describeList(const ListView& list, QTreeView& view) {
-    QStringList names;
-    for (const ColumnHeader& header : list.columnHeaders()) {
-        if (header.width > 0)
-            names << shownText(header.text, texts::Use::Header);
+// The keyboard's way to sort (Menu key, Shift+F10): one action a shown column, each the click
+// on its header.
+void addSortActions(ListView& list, ContactTreeView& view, Signal& languageChanged,
+                    std::vector<Signal::Connection>& connections) {
+    const ContactListModel& model = modelOf(view);
+    for (int section = 0; section < model.columnCount(); ++section) {
+        auto* action = new QAction(&view);
+        const std::size_t column = model.listColumn(section);
+        const auto name = [&model, action, section] {
+            action->setText(shownText(texts::Id::sortBy)
+                                .arg(model.headerData(section, Qt::Horizontal).toString()));
+        };
+        name();
+        connections.push_back(languageChanged.connect(name));
+        QObject::connect(action, &QAction::triggered, &view, [&list, &view, column] {
+            forwardUserInput([&] { user::clickHeader(list, column + 1); });
+            mirrorList(list, view);
+        });
+        view.addAction(action);
     }
-    view.setAccessibleName(shownText(texts::Id::listName));
-    view.setAccessibleDescription(
-        shownText(texts::Id::listColumns).arg(names.join(QStringLiteral(", "))));
 }
 
 }  // namespace
@@ -194,9 +262,9 @@ QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChang
     view->header()->setSectionsClickable(true);
     view->header()->setSectionsMovable(false);
     view->header()->setSortIndicatorShown(true);
-    describeList(list, *view);
     applyColumnWidths(list, *view);
     mirrorList(list, *view);
+    addSortActions(list, *view, languageChanged, connections);
 
     // Qt has moved its current cell already; the list model decides what is selected.
     const auto selectRow = [&list, view](int row) {
@@ -236,7 +304,7 @@ QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChang
     QObject::connect(
         view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
             forwardUserInput(
-                [&] { user::clickHeader(list, static_cast<std::size_t>(section) + 1); });
+                [&] { user::clickHeader(list, modelOf(*view).listColumn(section) + 1); });
             // The header flips its own indicator on a click; the list model decides.
             mirrorList(list, *view);
         });

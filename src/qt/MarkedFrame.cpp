@@ -1,6 +1,8 @@
 #include "qt/MarkedFrame.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 namespace xkr::qt {
@@ -15,6 +17,22 @@ void MarkedFrame::addMarker(const QRect& area) {
 void MarkedFrame::clearMarkers() {
     m_markers.clear();
     update();
+}
+
+bool MarkedFrame::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QGroupBox::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const bool onMarker =
+        std::any_of(m_markers.begin(), m_markers.end(),
+                    [help](const QRect& area) { return area.contains(help->pos()); });
+    if (onMarker && !m_markerToolTip.isEmpty()) {
+        QToolTip::showText(help->globalPos(), m_markerToolTip, this);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 void MarkedFrame::paintEvent(QPaintEvent* event) {

@@ -23,12 +23,16 @@ public:
     // Before the form is laid out again for another font.
     void clearMarkers();
     const QList<QRect>& markers() const { return m_markers; }
+    // What the mouse over a marker shows.
+    void setMarkerToolTip(const QString& text) { m_markerToolTip = text; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     QList<QRect> m_markers;
+    QString m_markerToolTip;
 };
 
 }  // namespace xkr::qt

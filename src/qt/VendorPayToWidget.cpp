@@ -1,6 +1,7 @@
 #include "XKRVendorPayTo/VendorPayToWidget.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QObjectList>
 #include <exception>
 
@@ -153,6 +154,17 @@ void VendorPayToWidget::changeEvent(QEvent* event) {
         setMinimumSize(sizeHint());
         updateGeometry();
     }
+}
+
+// Escape reaches the control when the focused child has no use for it (an open drop-down list
+// takes it first, and closes).
+void VendorPayToWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        m_binding->escape()) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool VendorPayToWidget::focusNextPrevChild(bool next) {

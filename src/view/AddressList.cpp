@@ -42,7 +42,9 @@ void PayToEditor::FillContactList() {
             m_form.txtContact(i).setText("");
         }
         if (m_state.modeFlag) {
-            m_form.cmdEdit.setEnabled(false);
+            // In add and edit mode the button is Cancel, which must stay a way out.
+            if (inMode(layout::caption::add))
+                m_form.cmdEdit.setEnabled(false);
             m_form.cmdDelete.setEnabled(false);
         }
     } catch (const std::exception&) {

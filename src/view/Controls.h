@@ -37,6 +37,8 @@ public:
 
     // Raised before the focus leaves this control by a user's move; set cancel to keep it.
     std::function<void(bool& cancel)> onValidate;
+    // Whether a move to this control raises the validation of the control that loses the focus.
+    bool causesValidation = true;
 
     Signal changed;
 

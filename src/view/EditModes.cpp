@@ -58,6 +58,7 @@ void PayToEditor::cmdAdd_Click() {
             beginEntry();
             SetEditMode(true, true);
             m_form.txtContact(layout::serialBox).setEnabled(true);
+            m_form.txtContact(layout::nameBox).SetFocus();
             return;
         }
         const bool isNew = inMode(layout::caption::save);
@@ -65,6 +66,7 @@ void PayToEditor::cmdAdd_Click() {
             return;
         SaveEntry(isNew);
         SetEditMode(false, false);
+        focusAfterCommand();
     } catch (const std::exception&) {
     }
 }
@@ -76,9 +78,11 @@ void PayToEditor::cmdEdit_Click() {
             beginEntry();
             SetEditMode(true, false);
             lstContacts_Click();
+            m_form.txtContact(layout::nameBox).SetFocus();
         } else {
             DiscardPrimaryChanges();
             SetEditMode(false, false);
+            focusAfterCommand();
         }
     } catch (const std::exception&) {
     }
@@ -108,6 +112,18 @@ void PayToEditor::cmdDelete_Click() {
     }
     m_form.cmdDelete.setEnabled(false);
     disableCommandsWithoutSelection();
+    focusAfterCommand();
+}
+
+// The focus goes where the user can go on: the list when it has a selected entry, else Add;
+// never a box that was just cleared or locked.
+void PayToEditor::focusAfterCommand() {
+    ListView& list = m_form.lstContacts;
+    if (list.selectedIndex() && list.available()) {
+        list.SetFocus();
+    } else if (m_form.cmdAdd.enabled()) {
+        m_form.cmdAdd.SetFocus();
+    }
 }
 
 void PayToEditor::beginEntry() {

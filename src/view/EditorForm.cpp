@@ -53,6 +53,10 @@ EditorForm::EditorForm()
     ChkActive.setEnabled(false);
     ChkDefault.setEnabled(false);
     cmdAdd.setEnabled(false);
+    // Cancel (this button in add and edit mode) always abandons the entry: moving to it runs no
+    // check, so an invalid serial can never keep the user from leaving. In browse mode no
+    // control that validates can have the focus.
+    cmdEdit.causesValidation = false;
 }
 
 TextBox& EditorForm::txtContact(int index) {

@@ -20,6 +20,9 @@ public:
     Control* focused() const { return m_focused; }
 
     FocusMove userMoveFocus(Control& target);
+    // The user's move to a widget outside the form: validation runs as for any move, and when
+    // it lets go no control has the focus.
+    FocusMove userMoveOut();
     // SetFocus from the control's own code: throws when the target is disabled.
     void codeSetFocus(Control& target);
     // A control that becomes disabled cannot keep the focus.
@@ -29,8 +32,13 @@ public:
 
 private:
     void setFocused(Control* control);
+    // Runs the validation of the control being left, or of the one whose check is due; false
+    // when it keeps the focus.
+    bool validationLetsGo();
 
     Control* m_focused = nullptr;
+    // The control left for one that causes no validation (Cancel), whose check is still due.
+    Control* m_unvalidated = nullptr;
 };
 
 }  // namespace xkr

@@ -56,6 +56,7 @@ public:
 private:
     bool inMode(std::string_view cmdAddCaption) const;
     void beginEntry();
+    void focusAfterCommand();
     void setPrimaryMark(std::size_t position, std::string_view mark);
     void disableCommandsWithoutSelection();
     void selectByCode(ComboBox& combo, std::string_view code);

@@ -101,6 +101,9 @@ enum class Id : std::size_t {
     listName,
     listColumns,
     required,
+    sortedAscending,
+    sortedDescending,
+    sortBy,
     yes,
     no,
     ok,
@@ -233,6 +236,12 @@ struct Catalogue {
         //: %1: the shown column headers, separated by commas
         {Id::listColumns, Use::Skin, XKR_SHOWN("Columns: %1"), {}, "d"},
         {Id::required, Use::Skin, XKR_SHOWN("Required")},
+        //: %1: the header of the sort column
+        {Id::sortedAscending, Use::Skin, XKR_SHOWN("Sorted by %1, ascending."), {}, "d"},
+        //: %1: the header of the sort column
+        {Id::sortedDescending, Use::Skin, XKR_SHOWN("Sorted by %1, descending."), {}, "d"},
+        //: %1: a column header
+        {Id::sortBy, Use::Skin, XKR_SHOWN("Sort by %1"), {}, "d"},
         {Id::yes, Use::Skin, XKR_SHOWN("&Yes")},
         {Id::no, Use::Skin, XKR_SHOWN("&No")},
         {Id::ok, Use::Skin, XKR_SHOWN("OK")},

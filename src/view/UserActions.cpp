@@ -1,5 +1,7 @@
 #include "view/UserActions.h"
 
+#include "view/Layout.h"
+
 namespace xkr::user {
 namespace {
 
@@ -38,6 +40,16 @@ Outcome tab(EditorForm& form, bool forward) {
 
 Outcome press(CommandButton& button) {
     return focusThen(button, [&] { return accepted(button.userClick()); });
+}
+
+Outcome escape(EditorForm& form) {
+    if (form.cmdEdit.caption() != layout::caption::cancel)
+        return Outcome::NoTarget;
+    return press(form.cmdEdit);
+}
+
+Outcome leaveForm(EditorForm& form) {
+    return form.focus.userMoveOut() == FocusMove::Cancelled ? Outcome::Cancelled : Outcome::Done;
 }
 
 Outcome type(TextBox& box, std::string_view text) {

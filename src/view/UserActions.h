@@ -24,6 +24,10 @@ Outcome moveFocus(Control& target);
 // Tab (forward) or Shift+Tab: the user's focus move to EditorForm::nextTabStop.
 Outcome tab(EditorForm& form, bool forward);
 Outcome press(CommandButton& button);
+// Escape: Cancel in add and edit mode; NoTarget in browse mode.
+Outcome escape(EditorForm& form);
+// The focus leaves the form for a widget of the host's.
+Outcome leaveForm(EditorForm& form);
 Outcome type(TextBox& box, std::string_view text);
 Outcome pick(ComboBox& combo, int index);
 Outcome click(CheckBox& box);

@@ -30,7 +30,7 @@ QString shownTexts(GuiFixture& f) {
     auto* list = f.find<QTreeView>("lstContacts");
     return QStringList{f.find<QPushButton>("cmdAdd")->text(),
                        f.find<QLabel>("lblStreet2")->text(),
-                       list->model()->headerData(1, Qt::Horizontal).toString(),
+                       list->model()->headerData(0, Qt::Horizontal).toString(),
                        f.find<QComboBox>("cboContactCountry")->itemText(1),
                        f.find<QLineEdit>("txtContact_0")->accessibleDescription(),
                        box->text(),

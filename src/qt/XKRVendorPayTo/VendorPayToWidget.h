@@ -100,6 +100,7 @@ protected:
     // stay as they are.
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     template <typename Call>

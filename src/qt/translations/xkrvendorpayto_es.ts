@@ -328,6 +328,21 @@
         <translation>Obligatorio</translation>
     </message>
     <message>
+        <source>Sorted by %1, ascending.</source>
+        <extracomment>%1: the header of the sort column</extracomment>
+        <translation>Ordenadas por %1, de forma ascendente.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <extracomment>%1: the header of the sort column</extracomment>
+        <translation>Ordenadas por %1, de forma descendente.</translation>
+    </message>
+    <message>
+        <source>Sort by %1</source>
+        <extracomment>%1: a column header</extracomment>
+        <translation>Ordenar por %1</translation>
+    </message>
+    <message>
         <source>&amp;Yes</source>
         <translation>&amp;Sí</translation>
     </message>

@@ -328,6 +328,21 @@
         <translation>Obligatoire</translation>
     </message>
     <message>
+        <source>Sorted by %1, ascending.</source>
+        <extracomment>%1: the header of the sort column</extracomment>
+        <translation>Triées par %1, ordre croissant.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <extracomment>%1: the header of the sort column</extracomment>
+        <translation>Triées par %1, ordre décroissant.</translation>
+    </message>
+    <message>
+        <source>Sort by %1</source>
+        <extracomment>%1: a column header</extracomment>
+        <translation>Trier par %1</translation>
+    </message>
+    <message>
         <source>&amp;Yes</source>
         <translation>&amp;Oui</translation>
     </message>
