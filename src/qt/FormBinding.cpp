@@ -200,7 +200,7 @@ void FormBinding::describeInputs() {
             continue;
         describe(*widgetOf(*m_form.findControl(item.name, item.index)),
                  m_root.findChild<QLabel*>(toQString(item.label)),
-                 layout::labelCaption(item.name, item.index), item.required);
+                 layout::labelCaption(item.name, item.index), item.required());
     }
 }
 

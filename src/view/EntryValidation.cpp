@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 
 #include "common/Text.h"
 #include "view/PayToEditor.h"
@@ -42,24 +41,16 @@ bool PayToEditor::confirm(std::string_view question) {
 // Traps nothing: a failure (the focus sent to a disabled box) passes to the command.
 bool PayToEditor::ValidateEntry() {
     EditorForm& f = m_form;
-    struct Required {
-        std::string shown;
-        Id message;
-        Control* focus;
-    };
-    const std::array<Required, 7> required{{
-        {f.txtContact(0).text(), Id::nameMissing, &f.txtContact(0)},
-        {f.txtContact(1).text(), Id::street1Missing, &f.txtContact(1)},
-        {f.txtContact(3).text(), Id::cityMissing, &f.txtContact(3)},
-        {f.cboContactCountry.text(), Id::countryMissing, &f.cboContactCountry},
-        {f.cboContactState.text(), Id::stateMissing, &f.cboContactState},
-        {f.cboContactType.text(), Id::termMissing, &f.cboContactType},
-        {f.txtContact(layout::serialBox).text(), Id::serialMissing,
-         &f.txtContact(layout::serialBox)},
-    }};
-    for (const Required& field : required) {
-        if (text::trim(field.shown).empty()) {
-            refuse(texts::english(field.message), field.focus);
+    // The inputs the layout marks required, in its order: the order the checks run in.
+    for (const layout::Item& item : layout::items) {
+        if (!item.required())
+            continue;
+        Control& input = *f.findControl(item.name, item.index);
+        const auto* box = dynamic_cast<const TextBox*>(&input);
+        const std::string shown =
+            box != nullptr ? box->text() : dynamic_cast<const ComboBox&>(input).text();
+        if (text::trim(shown).empty()) {
+            refuse(texts::english(*item.missing), &input);
             return false;
         }
     }

@@ -137,8 +137,11 @@ TEST(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
     EXPECT_EQ(emitted, 1);
     list.setSortOrder(1);
     EXPECT_EQ(emitted, 2) << "a reorder that the views are not told of is never repainted";
+    list.setSubItem(0, 1, "c");
+    EXPECT_EQ(emitted, 3) << "an edited entry would keep its old text on screen";
+    EXPECT_THROW(list.column(0, ListView::maxColumns), VendorPayToError);
     { ListView::UpdateBatch idle(list); }
-    EXPECT_EQ(emitted, 2) << "a batch without changes emits nothing";
+    EXPECT_EQ(emitted, 3) << "a batch without changes emits nothing";
 }
 
 }  // namespace
