@@ -67,7 +67,7 @@ private Q_SLOTS:
                                           Q_ARG(bool, false)));
         QVERIFY(!cmdAdd->isEnabled());
         QCOMPARE(editableChanged, QList<QVariantList>{{false}});
-        QCOMPARE(vendorIdChanged.count(), 1);
+        QCOMPARE(vendorIdChanged, QList<QVariantList>{{1234}});
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "RowName.h"
 #include "common/Error.h"
 #include "view/Controls.h"
 #include "view/FocusManager.h"
@@ -10,8 +9,6 @@
 
 namespace xkr {
 namespace {
-
-using test::RowName;
 
 // The state list relies on the country click to clear it also when nothing changed: a combo
 // that skips the click for the same index or for -1 leaves a stale state list.
@@ -43,24 +40,6 @@ TEST(ComboBoxModel, EverySetRaisesClickAndLockedRefusesTheUser) {
     EXPECT_EQ(combo.text(), "");
 }
 
-TEST(CheckBoxModel, ClickOnlyOnChangeAndNoUserClickWhenDisabled) {
-    struct Row {
-        int initial, set, clicks;
-    };
-    for (const Row row : {Row{0, 1, 1}, Row{1, 0, 1}, Row{1, 1, 0}, Row{0, 0, 0}}) {
-        FocusManager focus;
-        CheckBox box(focus, "chk");
-        box.setValue(row.initial);
-        int clicks = 0;
-        box.onClick = [&] { ++clicks; };
-        box.setValue(row.set);
-        EXPECT_EQ(clicks, row.clicks) << row.initial << " to " << row.set;
-        box.setEnabled(false);
-        EXPECT_FALSE(box.userClick());
-        EXPECT_EQ(box.value(), row.set);
-    }
-}
-
 TEST(TextBoxModel, UserTextIsCutInCharactersAndRefusedWhenLocked) {
     FocusManager focus;
     TextBox box(focus, "txt", 0, 3);
@@ -72,50 +51,18 @@ TEST(TextBoxModel, UserTextIsCutInCharactersAndRefusedWhenLocked) {
     EXPECT_EQ(box.text(), "\xC3\xA9\xC3\xA9\xC3\xA9");
 }
 
-struct FocusRow {
-    const char* name;
-    bool cancel;  // the losing box keeps the focus
-    bool targetDisabled;
-    bool sourceDisabled;  // disabled after it took the focus
-    FocusMove move;
-    int validations;
-};
-
-class FocusModel : public ::testing::TestWithParam<FocusRow> {};
-
-TEST_P(FocusModel, OnlyAUserMoveAwayFromTheFocusedControlValidates) {
-    const FocusRow& row = GetParam();
-    FocusManager focus;
-    TextBox a(focus, "a", 0, 10);
-    TextBox b(focus, "b", 1, 10);
-    int validations = 0;
-    a.onValidate = [&](bool& cancel) {
-        ++validations;
-        cancel = row.cancel;
-    };
-    b.onValidate = [&](bool&) { ADD_FAILURE() << "the gaining control was validated"; };
-    a.SetFocus();  // a move by code raises no validation
-    b.setEnabled(!row.targetDisabled);
-    a.setEnabled(!row.sourceDisabled);
-    if (row.targetDisabled) {
-        EXPECT_THROW(b.SetFocus(), VendorPayToError);
+// The bindings keep their subscriptions in moved connections, and drop them with the controls.
+TEST(SignalModel, AMovedConnectionSubscribesAndAnEndedOneNoLonger) {
+    Signal signal;
+    int calls = 0;
+    Signal::Connection kept;
+    kept = signal.connect([&] { ++calls; });
+    {
+        const Signal::Connection ended = signal.connect([&] { calls += 10; });
     }
-    EXPECT_EQ(focus.userMoveFocus(b), row.move);
-    EXPECT_EQ(b.hasFocus(), row.move == FocusMove::Moved);
-    if (b.hasFocus()) {
-        EXPECT_EQ(focus.userMoveFocus(b), FocusMove::AlreadyThere);
-    }
-    EXPECT_EQ(validations, row.validations);
+    signal.raise();
+    EXPECT_EQ(calls, 1);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Moves, FocusModel, ::testing::Values(
-    FocusRow{"Moves", false, false, false, FocusMove::Moved, 1},
-    FocusRow{"CancelKeeps", true, false, false, FocusMove::Cancelled, 1},
-    FocusRow{"DisabledTargetBlocksWithoutValidation", false, true, false, FocusMove::Blocked, 0},
-    // Disabling the focused control leaves no focus, so nothing is validated.
-    FocusRow{"DisabledSourceIsNotValidated", true, false, true, FocusMove::Moved, 0}), RowName());
-// clang-format on
 
 TEST(ListViewModel, NestedBatchesEmitItemsChangedOnceAtTheOutermostEnd) {
     FocusManager focus;

@@ -38,20 +38,6 @@ TEST(PayToTable, RefusesWhatItCannotDo) {
     }
 }
 
-TEST(PayToTable, RowsLiveFromAddNewUntilClose) {
-    PayToTable table = tableWithIds({"A", "B", "C"});
-    table.moveFirst();
-    table.addNew();  // appends wherever the cursor is and makes the new row current
-    for (std::size_t p = 0; p < payToFieldCount; ++p) EXPECT_FALSE(table.hasValue(p)) << p;
-    table.setValue(fVendorPayToID, "D");
-    table.setValue(fIsUpdated, "");
-    EXPECT_TRUE(table.hasValue(fIsUpdated)) << "the empty text is a value";
-    EXPECT_EQ(column(table), (Ids{"A", "B", "C", "D"}));
-    table.close();
-    table.open();
-    EXPECT_EQ(table.recordCount(), 0U) << "close kept the rows";
-}
-
 // A loaded row reads its fields from the loaded text until its first write copies them into
 // the row's own buffer: rewriting fields with longer and shorter texts must leave the others
 // as they were (the last field too), also in a copy that outlives the table it came from.
