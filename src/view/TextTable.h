@@ -89,12 +89,12 @@ enum class Id : std::size_t {
     postalNotCanadian,
     postalNotOfState,
     versionNumber,
+    followedBy,
     quoted,
     space,
     tab,
     lineBreak,
     controlCharacter,
-    followedBy,
     controlName,
     frameName,
     panelName,
@@ -219,7 +219,10 @@ struct Catalogue {
         //: %1: the version, such as 2.0.2
         {Id::versionNumber, Use::Caption, XKR_SHOWN("Version number: %1"), {}, "d"},
         // The pieces of a separator as separatorText() spells it; these come last, so that a whole
-        // message is matched before its pieces.
+        // message is matched before its pieces, and a separator of several pieces before any one
+        // piece ("“a” followed by a space followed by “b”" is no quoted "a” … “b").
+        //: A separator of several pieces; %1 and %2: pieces as spelled by the texts below
+        {Id::followedBy, Use::Message, XKR_SHOWN("%1 followed by %2"), {}, "tt"},
         //: A separator of characters a person can see; %1: those characters
         {Id::quoted, Use::Message, XKR_SHOWN("“%1”"), {}, "d"},
         {Id::space, Use::Message, XKR_SHOWN("a space")},
@@ -227,8 +230,6 @@ struct Catalogue {
         {Id::lineBreak, Use::Message, XKR_SHOWN("a line break")},
         //: %1: the character's code in hexadecimal, such as 0001
         {Id::controlCharacter, Use::Message, XKR_SHOWN("the control character U+%1"), {}, "d"},
-        //: A separator of several pieces; %1 and %2: pieces as spelled by the texts above
-        {Id::followedBy, Use::Message, XKR_SHOWN("%1 followed by %2"), {}, "tt"},
         {Id::controlName, Use::Skin, XKR_SHOWN("Vendor pay-to addresses")},
         {Id::frameName, Use::Skin, XKR_SHOWN("Vendor contact")},
         {Id::panelName, Use::Skin, XKR_SHOWN("Pay-to address")},

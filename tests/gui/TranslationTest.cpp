@@ -25,7 +25,7 @@ namespace {
 // are a caption and a separator spelled in pieces.
 QString shownTexts(GuiFixture& f) {
     const auto box = qt::buildMessageBox(
-        texts::compose(texts::Id::separatorInField, {"Street2", texts::separatorText(";\n")}), "",
+        texts::compose(texts::Id::separatorInField, {"Street2", texts::separatorText(";\n;")}), "",
         msgbox::yesNoQuestion, nullptr);
     auto* list = f.find<QTreeView>("lstContacts");
     return QStringList{f.find<QPushButton>("cmdAdd")->text(),
@@ -40,7 +40,7 @@ QString shownTexts(GuiFixture& f) {
 
 const QString english =
     "Upd&ate / Street&2 / Name / USA / Required / Field “Street2” contains “;” followed by a "
-    "line break, a reserved separator. / &Yes";
+    "line break followed by “;”, a reserved separator. / &Yes";
 
 // The access keys shown at once: every label's and the three buttons'.
 QString shownAccessKeys(GuiFixture& f) {
@@ -69,14 +69,15 @@ private Q_SLOTS:
     void languageChangeKeepsTheWork_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("translated");
-        QTest::newRow("fr_CA") << QLocale(QLocale::French, QLocale::Canada)
-                               << "&Mettre à jour / Adresse &2 / Nom / États-Unis / Obligatoire / "
-                                  "Le champ «\u00A0Adresse 2\u00A0» contient «\u00A0;\u00A0» puis "
-                                  "un saut de ligne, un séparateur réservé. / &Oui";
+        QTest::newRow("fr_CA")
+            << QLocale(QLocale::French, QLocale::Canada)
+            << "&Mettre à jour / Adresse &2 / Nom / États-Unis / Obligatoire / "
+               "Le champ «\u00A0Adresse 2\u00A0» contient «\u00A0;\u00A0» puis "
+               "un saut de ligne puis «\u00A0;\u00A0», un séparateur réservé. / &Oui";
         QTest::newRow("es") << QLocale(QLocale::Spanish, QLocale::Mexico)
                             << "Act&ualizar / Dirección &2 / Nombre / Estados Unidos / Obligatorio "
-                               "/ El campo “Dirección 2” contiene “;” y luego un salto de línea, "
-                               "un separador reservado. / &Sí";
+                               "/ El campo “Dirección 2” contiene “;” y luego un salto de línea y "
+                               "luego “;”, un separador reservado. / &Sí";
     }
     // In edit mode with a name being typed, a language switch there and back changes what the
     // control shows and nothing of the work; the core still reads its mode from "Update".

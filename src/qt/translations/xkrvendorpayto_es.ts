@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>%1 followed by %2</source>
-        <extracomment>A separator of several pieces; %1 and %2: pieces as spelled by the texts above</extracomment>
+        <extracomment>A separator of several pieces; %1 and %2: pieces as spelled by the texts below</extracomment>
         <translation>%1 y luego %2</translation>
     </message>
     <message>
