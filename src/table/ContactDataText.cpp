@@ -128,6 +128,19 @@ std::string addPayToRow(PayToTable& table, std::string_view record, std::string_
     return {};
 }
 
+// One record as the export writes it: the values joined by the field separator, then the record
+// separator.
+template <typename ValueAt>
+void appendRecord(std::string& out, std::size_t count, ValueAt valueAt,
+                  std::string_view fieldSeparator, std::string_view recordSeparator) {
+    for (std::size_t position = 0; position < count; ++position) {
+        if (position > 0)
+            out += fieldSeparator;
+        out += valueAt(position);
+    }
+    out += recordSeparator;
+}
+
 }  // namespace
 
 void splitAt(std::string_view text, std::string_view separator,
@@ -205,7 +218,9 @@ std::string_view heldSeparator(std::string_view value, const Separators& separat
     return {};
 }
 
-std::string_view separatorAcrossEnd(std::string_view value, const Separators& separators) {
+std::string_view splittingSeparator(std::string_view value, const Separators& separators) {
+    if (const std::string_view held = heldSeparator(value, separators); !held.empty())
+        return held;
     for (const std::string* separator :
          {&separators.field, &separators.record, &separators.table}) {
         for (const std::string* follower : {&separators.field, &separators.record}) {
@@ -222,12 +237,10 @@ bool readsBack(std::span<const std::string> values, const Separators& separators
     if (separators.field.empty() || separators.record.empty())
         return true;
     std::string record;
-    for (const std::string& value : values) {
-        if (!record.empty() || &value != &values.front())
-            record += separators.field;
-        record += value;
-    }
-    record += separators.record;
+    appendRecord(
+        record, values.size(),
+        [&](std::size_t position) { return std::string_view(values[position]); }, separators.field,
+        separators.record);
     if (!separators.table.empty() && record.find(separators.table) != std::string::npos)
         return false;
     std::vector<std::string_view> records, fields;
@@ -246,12 +259,9 @@ std::string exportChangedRows(PayToTable& table, std::string_view fieldSeparator
     for (table.moveFirst(); !table.eof(); table.moveNext()) {
         if (table.value(fIsUpdated).empty())
             continue;
-        for (std::size_t position = 0; position < exportedFieldCount; ++position) {
-            if (position > 0)
-                result += fieldSeparator;
-            result += table.value(position);
-        }
-        result += recordSeparator;
+        appendRecord(
+            result, exportedFieldCount, [&](std::size_t position) { return table.value(position); },
+            fieldSeparator, recordSeparator);
     }
     return result;
 }

@@ -21,9 +21,10 @@ struct Separators {
 // The first separator (field, record, table) that the value holds; empty when it holds none.
 // A value that holds one would split the record it is exported in, so nothing is stored with one.
 std::string_view heldSeparator(std::string_view value, const Separators& separators);
-// The first separator that begins inside the value when the field or the record separator
-// follows it, as in the export: "Gate|" before "||" reads back as "Gate". Empty when none.
-std::string_view separatorAcrossEnd(std::string_view value, const Separators& separators);
+// The separator that would split the record the value is exported in: the first one it holds,
+// else one that begins inside it when the field or the record separator follows it, as in the
+// export ("Gate|" before "||" reads back as "Gate"). Empty when none.
+std::string_view splittingSeparator(std::string_view value, const Separators& separators);
 // Whether a record of these values, written as the export writes it, splits back into the same
 // values and holds no table separator. With an empty field or record separator no record splits
 // back whatever its values, so none is refused for it.

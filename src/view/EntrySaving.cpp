@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "common/Text.h"
 #include "view/PayToEditor.h"
+#include "view/TextTable.h"
 
 namespace xkr {
 
@@ -113,10 +114,11 @@ void PayToEditor::SaveEntry(bool tbNew) {
     }
     // The checks name a typed value that would split the record; what they cannot name (a
     // separator that is a digit, "-" or "N", which the ids and codes the control makes up hold)
-    // leaves the entry unsaved rather than the host's text split.
+    // leaves the entry unsaved, and the mode on, rather than the host's text split.
     const std::string_view marker = tbNew ? "N" : "S";
     if (!readsBack(record, m_state.separators) ||
         !heldSeparator(marker, m_state.separators).empty()) {
+        refuse(texts::english(texts::Id::entryWouldSplit), nullptr);
         throw VendorPayToError("the entry's record would not read back with these separators");
     }
 

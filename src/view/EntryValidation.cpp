@@ -68,9 +68,7 @@ bool PayToEditor::ValidateEntry() {
         if (map.control == layout::EntryControl::None)
             continue;
         const std::string value = panelValue(map);
-        std::string_view separator = heldSeparator(value, m_state.separators);
-        if (separator.empty())
-            separator = separatorAcrossEnd(value, m_state.separators);
+        const std::string_view separator = splittingSeparator(value, m_state.separators);
         if (separator.empty())
             continue;
         Control& control = panelControl(map);
@@ -139,7 +137,8 @@ bool PayToEditor::confirmPostalCode() {
     }
     // The checks above saw the code as typed: a normal form that brings a separator in (a space,
     // an upper-case letter) is not applied.
-    if (verdict.stored != box.text() && heldSeparator(verdict.stored, m_state.separators).empty())
+    if (verdict.stored != box.text() &&
+        splittingSeparator(verdict.stored, m_state.separators).empty())
         box.setText(verdict.stored);
     return true;
 }
@@ -162,7 +161,8 @@ void PayToEditor::txtContact_Validate(int index, bool& cancel) {
     std::string serial(text::trim(box.text()));
     // The padding zero is left out where "0" is part of a separator; the value is checked as
     // it would be stored.
-    if (text::charCount(serial) == 1 && heldSeparator("0" + serial, m_state.separators).empty())
+    if (text::charCount(serial) == 1 &&
+        splittingSeparator("0" + serial, m_state.separators).empty())
         serial = "0" + serial;
     const double value = text::leadingNumber(serial);
     if ((value >= 10 && value <= 19) || value < 1) {

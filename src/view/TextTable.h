@@ -79,6 +79,7 @@ enum class Id : std::size_t {
     serialMissing,
     nameTooLong,
     separatorInField,
+    entryWouldSplit,
     termNotStorable,
     serialExists,
     noPrimary,
@@ -195,6 +196,11 @@ struct Catalogue {
         //: separator, as one of the texts below spells it
         {Id::separatorInField, Use::Message,
          XKR_SHOWN("Field “%1” contains %2, a reserved separator."), {}, "tt"},
+        //: Save refused where no one field is at fault: the separators the host chose also
+        //: stand in the ids and codes that the control writes
+        {Id::entryWouldSplit, Use::Message,
+         XKR_SHOWN("This entry cannot be stored: the separators of the vendor's data would split "
+                   "it.")},
         {Id::termNotStorable, Use::Message,
          XKR_SHOWN("Vendor Term cannot be stored for this entry.")},
         {Id::serialExists, Use::Message, XKR_SHOWN("Serial number already exists !")},

@@ -354,5 +354,10 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>This entry cannot be stored: the separators of the vendor&apos;s data would split it.</source>
+        <extracomment>Save refused where no one field is at fault: the separators the host chose also stand in the ids and codes that the control writes</extracomment>
+        <translation>No se puede guardar esta entrada: los separadores de los datos del proveedor la dividirían.</translation>
+    </message>
 </context>
 </TS>

@@ -354,5 +354,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>This entry cannot be stored: the separators of the vendor&apos;s data would split it.</source>
+        <extracomment>Save refused where no one field is at fault: the separators the host chose also stand in the ids and codes that the control writes</extracomment>
+        <translation>Cette entrée ne peut pas être enregistrée&#xa0;: les séparateurs des données du fournisseur la couperaient.</translation>
+    </message>
 </context>
 </TS>
