@@ -27,7 +27,7 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const {
     }
     const std::string_view text =
         m_list.column(static_cast<std::size_t>(index.row()), listColumn(index.column()));
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return toQString(text);
 }
 
 QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -18,10 +18,6 @@ namespace {
 
 constexpr Colour systemColourFlag = 0x80000000;
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Models count characters (code points); QLineEdit counts UTF-16 units.
 int utf16Offset(const std::string& text, std::size_t chars) {
     return static_cast<int>(toQString(text::leftChars(text, chars)).size());

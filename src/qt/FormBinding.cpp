@@ -23,10 +23,6 @@
 namespace xkr::qt {
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString objectNameOf(const layout::Item& item) {
     QString name = toQString(item.name);
     if (item.index >= 0)

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 
+#include "qt/ShownText.h"
 #include "qt/Twips.h"
 #include "view/Layout.h"
 
@@ -10,10 +11,6 @@ namespace {
 
 // The desktop font's size where no desktop sets one.
 constexpr double qtStandardPointSize = 9.0;
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

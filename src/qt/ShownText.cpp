@@ -9,10 +9,6 @@
 namespace xkr::qt {
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString translated(const texts::Text& row) {
     const std::string_view source = sourceText(row);
     return QCoreApplication::translate(
@@ -116,6 +112,10 @@ QString shownCaption(std::string_view coreText) {
 
 QString shownText(texts::Id id) {
     return translated(texts::text(id));
+}
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString withoutAccessKey(const QString& text) {

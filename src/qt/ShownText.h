@@ -29,4 +29,7 @@ QString shownText(texts::Id id);
 // The text without its access-key marker ("&&" stands for a shown '&').
 QString withoutAccessKey(const QString& text);
 
+// A core text (UTF-8) as Qt holds it.
+QString toQString(std::string_view text);
+
 }  // namespace xkr::qt

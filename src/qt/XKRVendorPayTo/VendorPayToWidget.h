@@ -97,7 +97,7 @@ Q_SIGNALS:
 
 protected:
     // A language change shows every text again, translated; entry, mode, selection and sort
-    // stay as they are.
+    // stay as they are. A font change lays the form out again, grown or shrunk with the font.
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
