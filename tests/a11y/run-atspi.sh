@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs CHECKS (a pyatspi script) against DEMO in a private X server and D-Bus session, with the
 # accessibility bus and registry that a screen reader on a desktop would use.
-# Usage: run-atspi.sh DEMO CHECKS [DEMO-ARGUMENTS...]
+# Usage: run-atspi.sh DEMO CHECKS [DEMO-ARGUMENTS...]; CHECKS starts the demo itself.
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${XKR_ATSPI_SESSION:-}" ]; then
   exec env -u AT_SPI_BUS_ADDRESS XKR_ATSPI_SESSION=1 dbus-run-session -- "$0" "$@"
@@ -23,6 +23,4 @@ pids+=($!)
 pids+=($!)
 until gdbus call --session -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus.GetAddress \
       >/dev/null 2>&1; do sleep 0.1; done
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$demo" "$@" &
-pids+=($!)
-/usr/bin/python3 "$checks"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb /usr/bin/python3 "$checks" "$demo" "$@"
