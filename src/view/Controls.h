@@ -31,7 +31,6 @@ public:
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    bool hasFocus() const { return m_focus.focused() == this; }
     void SetFocus() { m_focus.codeSetFocus(*this); }
     FocusManager& focusManager() const { return m_focus; }
 

@@ -30,7 +30,9 @@ TEST(ComboBoxModel, EverySetRaisesClickAndLockedRefusesTheUser) {
         EXPECT_THROW(combo.itemText(outside), VendorPayToError) << outside;
     }
     EXPECT_EQ(seen.size(), 5U) << "a refused index raised a click";
+    const int beforeLock = changes;
     combo.setLocked(true);
+    EXPECT_GT(changes, beforeLock) << "the Qt combo would still take the user's pick";
     EXPECT_FALSE(combo.userPick(2));
     EXPECT_EQ(combo.listIndex(), 0);
     const int beforeClear = changes;

@@ -28,6 +28,7 @@ TEST(PayToTable, RefusesWhatItCannotDo) {
         {"moving past the end", [](PayToTable& t) { t.moveNext(), t.moveNext(); }},
         {"reading one row past the last", [](PayToTable& t) { t.valueAt(1, 0); }},
         {"deleting twice", [](PayToTable& t) { t.deleteCurrent(), t.deleteCurrent(); }},
+        {"deleting at the end", [](PayToTable& t) { t.moveNext(), t.deleteCurrent(); }},
         // Emptying must forget the deleted-row flag, or this MoveNext passes silently.
         {"moving on an emptied table",
          [](PayToTable& t) { t.deleteCurrent(), t.deleteAllRows(), t.moveNext(); }}};
