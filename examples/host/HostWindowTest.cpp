@@ -82,7 +82,7 @@ void HostWindowTest::addEntryThenCollect() {
     auto* cmdAdd = child<QPushButton>(window, "cmdAdd");
 
     QTest::mouseClick(cmdAdd, Qt::LeftButton);
-    QCOMPARE(cmdAdd->text(), QStringLiteral("Save"));
+    QCOMPARE(cmdAdd->text(), QStringLiteral("S&ave"));
     typeInto("txtContact_0", QStringLiteral("Northwind Traders - Boston"));
     typeInto("txtContact_1", QStringLiteral("1 Harbor St"));
     typeInto("txtContact_3", QStringLiteral("Boston"));
@@ -109,7 +109,7 @@ void HostWindowTest::addEntryThenCollect() {
     QTest::mouseClick(cmdAdd, Qt::LeftButton);
 
     QCOMPARE(messages.texts, QStringList());
-    QCOMPARE(cmdAdd->text(), QStringLiteral("Add"));
+    QCOMPARE(cmdAdd->text(), QStringLiteral("&Add"));
     const QString entry = "000-N|Northwind Traders - Boston|07|1 Harbor St||Boston|1|22|||||||-1|" +
                           defaultPayTo + "|3|||1001\n";
     QCOMPARE(window.payTo().GetContactAddress(), entry);
@@ -124,9 +124,9 @@ void HostWindowTest::translationsInstalled() {
     QVERIFY(xkr::installVendorPayToTranslator(QLocale(QLocale::French, QLocale::Canada)));
     HostWindow window;
     auto* cmdAdd = child<QPushButton>(window, "cmdAdd");
-    QCOMPARE(cmdAdd->text(), QStringLiteral("Ajouter"));
+    QCOMPARE(cmdAdd->text(), QStringLiteral("&Ajouter"));
     QVERIFY(!xkr::installVendorPayToTranslator(QLocale(QLocale::English)));
-    QTRY_COMPARE(cmdAdd->text(), QStringLiteral("Add"));
+    QTRY_COMPARE(cmdAdd->text(), QStringLiteral("&Add"));
 }
 
 QTEST_MAIN(HostWindowTest)
