@@ -153,6 +153,10 @@ for sort in ("City, ascending", "City, descending"):
     key("Return" if items[-1] == ("menu item", "Sort by City") else "Escape")
     settle(f"sorted by {sort}", lambda: tree.description.endswith(f"Sorted by {sort}."), True)
     settle(f"focus after sort by {sort}", focus_name, ("table cell", "Name"))
+key("shift+F10")  # the first column is said to be the sort column too
+key("Down", "Return")
+settle("sorted by Name", lambda: tree.description.rpartition(". ")[2],
+       "Sorted by Name, descending.")  # another column keeps the direction
 
 # Add, Escape, Edit, Cancel: the focus lands where the keyboard user can go on.
 press("Add")
