@@ -80,19 +80,6 @@ TEST(PayToTable, FindFirstReachesTheFirstExactMatch) {
         EXPECT_EQ(table.findFirst(0, id).value_or(end), expected) << name;
 }
 
-TEST(PayToTable, MoveNextAfterDeleteReachesTheRowThatFollowed) {
-    const std::vector<std::tuple<std::size_t, std::string, Ids>> rows = {
-        {0, "B", {"B", "C"}}, {1, "C", {"A", "C"}}, {2, "", {"A", "B"}}};
-    for (const auto& [index, next, remaining] : rows) {
-        PayToTable table = tableWithIds({"A", "B", "C"});
-        moveTo(table, index);
-        table.deleteCurrent();
-        table.moveNext();
-        EXPECT_EQ(table.eof() ? "" : table.value(0), next) << index;
-        EXPECT_EQ(column(table), remaining) << index;
-    }
-}
-
 TEST(PayToTable, TooWideWriteThrowsAndStoresNothing) {
     std::string fiftyUmlauts;
     for (int i = 0; i < 50; ++i) fiftyUmlauts += "\xC3\xBC";
