@@ -220,6 +220,13 @@ void mirrorList(const ListView& list, ContactTreeView& view) {
     mirrorSelection(list, view);
 }
 
+// A header click, from the header itself or from the keyboard's sort menu. The header flips its
+// own indicator on a click; the list model decides the sort.
+void sortBy(ListView& list, ContactTreeView& view, std::size_t column) {
+    forwardUserInput([&] { user::clickHeader(list, column + 1); });
+    mirrorList(list, view);
+}
+
 // The keyboard's way to sort (Menu key, Shift+F10): one action a shown column, each the click
 // on its header.
 void addSortActions(ListView& list, ContactTreeView& view, Signal& languageChanged,
@@ -234,10 +241,8 @@ void addSortActions(ListView& list, ContactTreeView& view, Signal& languageChang
         };
         name();
         connections.push_back(languageChanged.connect(name));
-        QObject::connect(action, &QAction::triggered, &view, [&list, &view, column] {
-            forwardUserInput([&] { user::clickHeader(list, column + 1); });
-            mirrorList(list, view);
-        });
+        QObject::connect(action, &QAction::triggered, &view,
+                         [&list, &view, column] { sortBy(list, view, column); });
         view.addAction(action);
     }
 }
@@ -302,12 +307,8 @@ QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChang
                          mirrorSelection(list, *view);
                      });
     QObject::connect(
-        view->header(), &QHeaderView::sectionClicked, view, [&list, view](int section) {
-            forwardUserInput(
-                [&] { user::clickHeader(list, modelOf(*view).listColumn(section) + 1); });
-            // The header flips its own indicator on a click; the list model decides.
-            mirrorList(list, *view);
-        });
+        view->header(), &QHeaderView::sectionClicked, view,
+        [&list, view](int section) { sortBy(list, *view, modelOf(*view).listColumn(section)); });
     return view;
 }
 

@@ -29,30 +29,15 @@ Control& PayToEditor::panelControl(const layout::FieldMapEntry& entry) {
     throw VendorPayToError("column " + std::to_string(entry.column) + " has no panel control");
 }
 
-std::string PayToEditor::panelValue(const layout::FieldMapEntry& entry) const {
-    const auto code = [](const ComboBox& combo) {
-        return std::to_string(combo.itemData(combo.listIndex()));
-    };
-    const auto yesNo = [](const CheckBox& box) {
-        return std::string(box.value() == 1 ? layout::yesText : layout::noText);
-    };
-    switch (entry.control) {
-        case layout::EntryControl::TextBox:
-            return m_form.txtContact(entry.textIndex).text();
-        case layout::EntryControl::Country:
-            return code(m_form.cboContactCountry);
-        case layout::EntryControl::State:
-            return code(m_form.cboContactState);
-        case layout::EntryControl::Term:
-            return code(m_form.cboContactType);
-        case layout::EntryControl::Active:
-            return yesNo(m_form.ChkActive);
-        case layout::EntryControl::Default:
-            return yesNo(m_form.ChkDefault);
-        case layout::EntryControl::None:
-            break;
-    }
-    throw VendorPayToError("column " + std::to_string(entry.column) + " has no panel control");
+// What the table stores of a control: a box's text, a combo item's code, a check box's yes or no.
+std::string PayToEditor::panelValue(const layout::FieldMapEntry& entry) {
+    const Control& control = panelControl(entry);
+    if (const auto* box = dynamic_cast<const TextBox*>(&control))
+        return box->text();
+    if (const auto* combo = dynamic_cast<const ComboBox*>(&control))
+        return std::to_string(combo->itemData(combo->listIndex()));
+    const bool checked = dynamic_cast<const CheckBox&>(control).value() == 1;
+    return std::string(checked ? layout::yesText : layout::noText);
 }
 
 std::string PayToEditor::pendingNewPayToID() const {

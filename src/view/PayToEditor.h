@@ -67,7 +67,7 @@ private:
     bool confirmPostalCode();
     std::string_view chosenStateCode() const;
     Control& panelControl(const layout::FieldMapEntry& entry);
-    std::string panelValue(const layout::FieldMapEntry& entry) const;
+    std::string panelValue(const layout::FieldMapEntry& entry);
     std::string pendingNewPayToID() const;
 
     EditorState& m_state;
