@@ -33,16 +33,22 @@ foreach(layer common table view control)
     FILES_MATCHING PATTERN "*.h")
 endforeach()
 
-if(TARGET xkr_widgets)
-  xkr_install_library(xkr_widgets Widgets XKRVendorPayToWidgetsTargets)
+if(TARGET xkr_qtcommon)
+  xkr_install_library(xkr_qtcommon QtCommon XKRVendorPayToQtCommonTargets)
   # The translations are a resource inside the shared library; a static one brings them in
   # object libraries of their own.
-  get_target_property(xkr_widgets_resources xkr_widgets XKR_RESOURCE_TARGETS)
-  if(xkr_widgets_resources)
-    install(TARGETS ${xkr_widgets_resources} EXPORT XKRVendorPayToWidgetsTargets
+  get_target_property(xkr_qtcommon_resources xkr_qtcommon XKR_RESOURCE_TARGETS)
+  if(xkr_qtcommon_resources)
+    install(TARGETS ${xkr_qtcommon_resources} EXPORT XKRVendorPayToQtCommonTargets
       OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR})
   endif()
-  install(DIRECTORY src/qt/XKRVendorPayTo/ DESTINATION ${XKR_INSTALL_INCLUDEDIR}
+  install(DIRECTORY src/qtcommon/XKRVendorPayTo/ DESTINATION ${XKR_INSTALL_INCLUDEDIR}
+    FILES_MATCHING PATTERN "*.h")
+endif()
+
+if(TARGET xkr_widgets)
+  xkr_install_library(xkr_widgets Widgets XKRVendorPayToWidgetsTargets)
+  install(DIRECTORY src/widgets/XKRVendorPayTo/ DESTINATION ${XKR_INSTALL_INCLUDEDIR}
     FILES_MATCHING PATTERN "*.h")
 endif()
 

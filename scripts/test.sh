@@ -51,7 +51,7 @@ trap 'rm -rf "$prefix"' EXIT
 package_check() {
   cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_SHARED_LIBS=ON \
         -DBUILD_TESTING=OFF -DXKR_WITH_BENCHMARKS=OFF
-  cmake --build build-package -j "$jobs" --target xkr_core xkr_widgets xkr_designer xkrvendorpayto
+  cmake --build build-package -j "$jobs" --target xkr_core xkr_qtcommon xkr_widgets xkr_designer xkrvendorpayto
   cmake --install build-package --prefix "$prefix"
   pkgconfig_dir=$(dirname "$(find "$prefix" -name XKRVendorPayToCore.pc)")
   # shellcheck disable=SC2046  # pkg-config prints several words on purpose

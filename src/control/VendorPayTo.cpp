@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-#include "control/Version.h"
+#include "view/Version.h"
 #include "table/ContactDataText.h"
 #include "view/Layout.h"
 

@@ -1,17 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
-namespace xkr {
-
-// The component's version numbers, shown in the version line.
-struct VersionRecord {
-    std::int16_t major;
-    std::int16_t minor;
-    std::int16_t revision;
-};
-
-// The component's version, set once in the build.
-VersionRecord componentVersion();
-
-}  // namespace xkr
+// The version record lives with the editor that shows it; hosts that include it from here keep
+// building.
+#include "view/Version.h"

@@ -138,14 +138,17 @@ inline constexpr std::array<Item, 46> items{{
 }};
 // clang-format on
 
-// The Serial box's own font; every other control uses the form's standard font. "Sans Serif"
-// names no particular face: it stands for the system's standard sans-serif font.
+// The form's standard font, which the twips were laid out for, and the Serial box's own. "Sans
+// Serif" names no particular face: it stands for the system's standard sans-serif font. A skin
+// shows the form in the font its host gives it; every twip, and the Serial box's font, grows
+// with that font's size over the standard one's.
 struct FontSpec {
     std::string_view family;
     int pointSize;
     bool bold;
     unsigned rgb;
 };
+inline constexpr FontSpec formFont{"Sans Serif", 8, false, 0x000000};
 inline constexpr FontSpec serialFont{"Sans Serif", 12, true, 0xFF0000};
 
 // What an entry panel control shows of an entry.

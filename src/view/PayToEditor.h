@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "control/Version.h"
+#include "view/Version.h"
 #include "view/EditorForm.h"
 #include "view/EditorState.h"
 #include "view/Layout.h"

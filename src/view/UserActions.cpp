@@ -38,6 +38,13 @@ Outcome tab(EditorForm& form, bool forward) {
     return moveFocus(*stop.control);
 }
 
+Outcome tabWithinForm(EditorForm& form, bool forward) {
+    const EditorForm::TabStop stop = form.nextTabStop(forward);
+    if (stop.control == nullptr || stop.wrapped)
+        return Outcome::NoTarget;
+    return moveFocus(*stop.control);
+}
+
 Outcome press(CommandButton& button) {
     return focusThen(button, [&] { return accepted(button.userClick()); });
 }
@@ -68,6 +75,15 @@ Outcome pick(ComboBox& combo, int index) {
 
 Outcome click(CheckBox& box) {
     return focusThen(box, [&] { return accepted(box.userClick()); });
+}
+
+Outcome clickCaption(EditorForm& form, std::string_view labelName) {
+    for (const layout::Item& item : layout::items) {
+        if (item.label != labelName || item.kind != layout::Kind::CheckBox)
+            continue;
+        return click(static_cast<CheckBox&>(*form.findControl(item.name, item.index)));
+    }
+    return Outcome::NoTarget;
 }
 
 Outcome clickEntry(ListView& list, std::size_t position) {

@@ -23,6 +23,9 @@ enum class Outcome {
 Outcome moveFocus(Control& target);
 // Tab (forward) or Shift+Tab: the user's focus move to EditorForm::nextTabStop.
 Outcome tab(EditorForm& form, bool forward);
+// Tab in a skin embedded among a host's controls: NoTarget where the move would wrap around an
+// end of the form, so the skin passes the focus on to the host instead.
+Outcome tabWithinForm(EditorForm& form, bool forward);
 Outcome press(CommandButton& button);
 // Escape: Cancel in add and edit mode; NoTarget in browse mode.
 Outcome escape(EditorForm& form);
@@ -31,6 +34,9 @@ Outcome leaveForm(EditorForm& form);
 Outcome type(TextBox& box, std::string_view text);
 Outcome pick(ComboBox& combo, int index);
 Outcome click(CheckBox& box);
+// A click on the caption of an input: the click on the input when it is a check box, as
+// people expect of a check box's text; NoTarget for any other caption.
+Outcome clickCaption(EditorForm& form, std::string_view labelName);
 Outcome clickEntry(ListView& list, std::size_t position);
 Outcome clickList(ListView& list);
 Outcome clickHeader(ListView& list, std::size_t position1);

@@ -6,7 +6,7 @@
 #include <XKRVendorPayTo/VendorPayToTranslator.h>
 
 #include "GuiFixture.h"
-#include "qt/QtMessageBox.h"
+#include "widgets/QtMessageBox.h"
 
 // In each language and font size the control is given, every text it shows has room for itself
 // and a character's air (two on buttons) inside any frame (a sorted column's arrow, a title
@@ -62,7 +62,8 @@ private Q_SLOTS:
                 if (columnsEnd > list->viewport()->width())
                     clipped << QString("columns end at %1").arg(columnsEnd);
                 for (const char* title : {"Information Required", "Information Validation"}) {
-                    const auto box = xkr::qt::buildMessageBox("OK?", title, 0, &f.widget());
+                    const auto box = xkr::widgets::buildMessageBox(
+                        xkr::qtcommon::shownMessageBox("OK?", title, 0), &f.widget());
                     box->show();
                     box->setFont(QFont(box->font().family(), box->font().pointSize(), QFont::Bold));
                     check(box.get(), box->windowTitle(),

@@ -11,10 +11,10 @@
 
 #include "GuiFixture.h"
 #include "control/VendorPayTo.h"
-#include "qt/QtMessageBox.h"
-#include "qt/ShownText.h"
+#include "qtcommon/ShownText.h"
 #include "view/Layout.h"
 #include "view/TextTable.h"
+#include "widgets/QtMessageBox.h"
 
 using namespace xkr;
 using test::GuiFixture;
@@ -24,9 +24,11 @@ namespace {
 // Captions, a column header, a country, an accessible description, and a question whose parts
 // are a caption and a separator spelled in pieces.
 QString shownTexts(GuiFixture& f) {
-    const auto box = qt::buildMessageBox(
-        texts::compose(texts::Id::separatorInField, {"Street2", texts::separatorText(";\n;")}), "",
-        msgbox::yesNoQuestion, nullptr);
+    const auto box = widgets::buildMessageBox(
+        qtcommon::shownMessageBox(
+            texts::compose(texts::Id::separatorInField, {"Street2", texts::separatorText(";\n;")}),
+            "", msgbox::yesNoQuestion),
+        nullptr);
     auto* list = f.find<QTreeView>("lstContacts");
     return QStringList{f.find<QPushButton>("cmdAdd")->text(),
                        f.find<QLabel>("lblStreet2")->text(),
@@ -117,8 +119,9 @@ private Q_SLOTS:
                                    ":/xkrvendorpayto/translations"));
             QVERIFY(installVendorPayToTranslator(QLocale(language)));
             for (const texts::Text& row : texts::table) {
-                const QString source = QString::fromUtf8(qt::sourceText(row));
-                const QString shown = catalogue.translate(qt::translationContext, source.toUtf8());
+                const QString source = QString::fromUtf8(qtcommon::sourceText(row));
+                const QString shown =
+                    catalogue.translate(qtcommon::translationContext, source.toUtf8());
                 const QString name = language + (": " + source);
                 QVERIFY2(!shown.isEmpty(), qPrintable(name));
                 QVERIFY2(shown.count('&') == source.count('&'), qPrintable(name));
@@ -128,7 +131,8 @@ private Q_SLOTS:
                     QVERIFY2(shown.count(marker) == 1, qPrintable(name + " " + marker));
                     const bool caption = row.parts[k] == 't';
                     typed << (caption ? "Street2" : "%2 H3Z");
-                    translated << (caption ? qt::withoutAccessKey(qt::shownCaption("Street2"))
+                    translated << (caption ? qtcommon::withoutAccessKey(
+                                                 qtcommon::shownCaption("Street2"))
                                            : typed.back());
                 }
                 if (row.parts.empty())
@@ -140,7 +144,7 @@ private Q_SLOTS:
                 QString expected = shown;
                 for (qsizetype k = translated.size(); k > 0; --k)
                     expected.replace(QString("%%1").arg(k), translated[k - 1]);
-                QCOMPARE(qt::shownText(composed, row.use), expected);
+                QCOMPARE(qtcommon::shownText(composed, row.use), expected);
             }
         }
         installVendorPayToTranslator(QLocale(QLocale::English));
