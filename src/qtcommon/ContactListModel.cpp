@@ -1,5 +1,6 @@
 #include "qtcommon/ContactListModel.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "qtcommon/ShownText.h"
@@ -41,6 +42,24 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
 int ContactListModel::section(std::size_t listColumn) const {
     const auto found = std::find(m_columns.begin(), m_columns.end(), listColumn);
     return found == m_columns.end() ? -1 : static_cast<int>(found - m_columns.begin());
+}
+
+QString ContactListModel::description() const {
+    QStringList names;
+    for (int k = 0; k < columnCount(); ++k) names << headerData(k, Qt::Horizontal).toString();
+    QString described = shownText(texts::Id::listColumns).arg(names.join(QStringLiteral(", ")));
+    const int sorted = section(static_cast<std::size_t>(m_list.sortKey()));
+    if (sorted >= 0) {
+        described +=
+            QStringLiteral(". ") + shownText(m_list.sortOrder() == 0 ? texts::Id::sortedAscending
+                                                                     : texts::Id::sortedDescending)
+                                       .arg(names.at(sorted));
+    }
+    return described;
+}
+
+QString ContactListModel::sortActionText(int section) const {
+    return shownText(texts::Id::sortBy).arg(headerData(section, Qt::Horizontal).toString());
 }
 
 std::vector<std::size_t> ContactListModel::shownColumns() const {

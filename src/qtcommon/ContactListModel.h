@@ -34,6 +34,11 @@ public:
     }
     int section(std::size_t listColumn) const;
 
+    // The columns and the sort, which a screen reader gets no other way from a list.
+    QString description() const;
+    // The keyboard's sort action for a shown column: the click on its header.
+    QString sortActionText(int section) const;
+
 private:
     std::vector<std::size_t> shownColumns() const;
 

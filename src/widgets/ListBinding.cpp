@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSignalBlocker>
-#include <QStringList>
 #include <QTreeView>
 #include <algorithm>
 #include <functional>
@@ -185,21 +184,8 @@ void mirrorSelection(const ListView& list, QTreeView& view) {
                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-// The columns and the sort, which a screen reader gets no other way from a Qt list.
-void describeList(const ListView& list, QTreeView& view) {
-    const qtcommon::ContactListModel& model = modelOf(view);
-    QStringList names;
-    for (int section = 0; section < model.columnCount(); ++section)
-        names << model.headerData(section, Qt::Horizontal).toString();
-    QString description =
-        qtcommon::shownText(texts::Id::listColumns).arg(names.join(QStringLiteral(", ")));
-    const int sorted = model.section(static_cast<std::size_t>(list.sortKey()));
-    if (sorted >= 0) {
-        description += QStringLiteral(". ") + qtcommon::shownText(list.sortOrder() == 0
-                                                                      ? texts::Id::sortedAscending
-                                                                      : texts::Id::sortedDescending)
-                                                  .arg(names.at(sorted));
-    }
+void describeList(QTreeView& view) {
+    const QString description = modelOf(view).description();
     // Each change is announced to assistive technology: only real ones are made.
     if (const QString name = qtcommon::shownText(texts::Id::listName);
         view.accessibleName() != name)
@@ -218,7 +204,7 @@ void mirrorList(const ListView& list, ContactTreeView& view) {
             modelOf(view).section(static_cast<std::size_t>(list.sortKey())),
             list.sortOrder() == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
     }
-    describeList(list, view);
+    describeList(view);
     mirrorSelection(list, view);
 }
 
@@ -238,8 +224,7 @@ void addSortActions(ListView& list, ContactTreeView& view, Signal& languageChang
         auto* action = new QAction(&view);
         const std::size_t column = model.listColumn(section);
         const auto name = [&model, action, section] {
-            action->setText(qtcommon::shownText(texts::Id::sortBy)
-                                .arg(model.headerData(section, Qt::Horizontal).toString()));
+            action->setText(model.sortActionText(section));
         };
         name();
         connections.push_back(languageChanged.connect(name));
@@ -287,10 +272,10 @@ QTreeView* createListView(ListView& list, QWidget* parent, Signal& languageChang
         mirrorSelection(list, *view);
     }));
     connections.push_back(list.changed.connect([&list, view] { mirrorList(list, *view); }));
-    connections.push_back(languageChanged.connect([&list, view, model] {
+    connections.push_back(languageChanged.connect([view, model] {
         if (model->columnCount() > 0)
             emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
-        describeList(list, *view);
+        describeList(*view);
     }));
 
     QObject::connect(view, &QAbstractItemView::clicked, view,

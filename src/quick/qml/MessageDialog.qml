@@ -1,0 +1,55 @@
+import QtQuick
+import QtQuick.Controls
+
+// The core's message box: modal, its title, text and buttons as the core asks, the default
+// button focused. Closing it answers the core, which waits for the answer.
+Dialog {
+    id: dialog
+    required property QtObject form
+    property bool question: false
+    modal: true
+    closePolicy: Popup.CloseOnEscape
+    font: form.font
+
+    // msgbox::ok, yes and no: the buttons as the core counts them.
+    readonly property int ok: 1
+    readonly property int yes: 6
+    readonly property int no: 7
+
+    contentItem: Label {
+        id: message
+        wrapMode: Text.Wrap
+        font: dialog.font
+    }
+    footer: DialogButtonBox {
+        id: buttons
+        Button {
+            id: yesButton
+            text: dialog.question ? dialog.form.yesText : dialog.form.okText
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
+        }
+        Button {
+            text: dialog.form.noText
+            visible: dialog.question
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
+        }
+    }
+    onAccepted: form.answer(question ? yes : ok)
+    onRejected: form.answer(question ? no : ok)
+    onOpened: yesButton.forceActiveFocus(Qt.OtherFocusReason)
+
+    Connections {
+        target: dialog.form
+        function onMessageRequested(title, text, question, icon) {
+            dialog.title = title
+            message.text = text
+            dialog.question = question
+            dialog.open()
+        }
+        function onMessageClosed() { dialog.close() }
+    }
+}
