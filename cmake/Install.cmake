@@ -52,6 +52,21 @@ if(TARGET xkr_widgets)
     FILES_MATCHING PATTERN "*.h")
 endif()
 
+# The QML module, as an installed shared library: hosts add <prefix>/lib/qt6/qml to their QML
+# import path (the package sets XKRVendorPayTo_QML_IMPORT_PATH to it). Its plugin finds the
+# item's library three folders up. A static build's module is linked into its host instead.
+set(XKR_INSTALL_QMLDIR ${CMAKE_INSTALL_LIBDIR}/qt6/qml)
+if(TARGET xkr_quick AND BUILD_SHARED_LIBS)
+  xkr_install_library(xkr_quick Quick XKRVendorPayToQuickTargets)
+  install(DIRECTORY src/quick/XKRVendorPayTo/ DESTINATION ${XKR_INSTALL_INCLUDEDIR}
+    FILES_MATCHING PATTERN "*.h")
+  set_target_properties(xkr_quickplugin PROPERTIES INSTALL_RPATH "$ORIGIN/../../..")
+  install(TARGETS xkr_quickplugin LIBRARY DESTINATION ${XKR_INSTALL_QMLDIR}/XKRVendorPayTo)
+  install(FILES ${CMAKE_BINARY_DIR}/qml/XKRVendorPayTo/qmldir
+                ${CMAKE_BINARY_DIR}/qml/XKRVendorPayTo/xkr_quick.qmltypes
+          DESTINATION ${XKR_INSTALL_QMLDIR}/XKRVendorPayTo)
+endif()
+
 # Where Designer looks when QT_PLUGIN_PATH names <prefix>/lib/qt6/plugins; the plugin finds the
 # widget library three folders up.
 if(TARGET xkr_designer)
@@ -61,7 +76,8 @@ endif()
 
 configure_package_config_file(cmake/XKRVendorPayToConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToConfig.cmake
-  INSTALL_DESTINATION ${XKR_INSTALL_CMAKEDIR})
+  INSTALL_DESTINATION ${XKR_INSTALL_CMAKEDIR}
+  PATH_VARS XKR_INSTALL_QMLDIR)
 # Hosts written against 2.0 keep working with any later 2.x.
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/XKRVendorPayToConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)

@@ -43,27 +43,30 @@ stage "configure the sanitizer build" sanitize-configure.log cmake --preset sani
 stage "build it" sanitize-build.log cmake --build --preset sanitize -j "$jobs"
 test_stage "run its tests" sanitize-tests.log ctest --preset sanitize -j "$jobs"
 
-# The installed package, as a host sees it: shared libraries installed into a temporary prefix,
-# a headless program built with pkg-config, the example hosts built with find_package, and the
-# Python module imported from the prefix by Debian's Python, which has PyQt6.
+# The installed package, as a host sees it: shared libraries and the QML module installed into a
+# temporary prefix, a headless program built with pkg-config, the example hosts (widget,
+# JavaScript and QML) built with find_package, and the Python module imported from the prefix by
+# Debian's Python, which has PyQt6.
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 package_check() {
   cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_SHARED_LIBS=ON \
         -DBUILD_TESTING=OFF -DXKR_WITH_BENCHMARKS=OFF
-  cmake --build build-package -j "$jobs" --target xkr_core xkr_qtcommon xkr_widgets xkr_designer xkrvendorpayto
+  cmake --build build-package -j "$jobs" --target xkr_core xkr_qtcommon xkr_widgets xkr_quick xkr_quickplugin xkr_designer \
+        xkrvendorpayto
   cmake --install build-package --prefix "$prefix"
   pkgconfig_dir=$(dirname "$(find "$prefix" -name XKRVendorPayToCore.pc)")
   # shellcheck disable=SC2046  # pkg-config prints several words on purpose
   g++ -o "$prefix/core-consumer" tests/embedding/package/CoreConsumer.cpp \
       $(PKG_CONFIG_PATH="$pkgconfig_dir" pkg-config --cflags --libs XKRVendorPayToCore)
   LD_LIBRARY_PATH="$pkgconfig_dir/.." "$prefix/core-consumer"
-  for example in host jshost; do
+  for example in host jshost qmlhost; do
     cmake -S "examples/$example" -B "$prefix/build-$example" -G Ninja \
           -DCMAKE_PREFIX_PATH="$prefix"
     cmake --build "$prefix/build-$example" -j "$jobs"
   done
   ctest --test-dir "$prefix/build-host" --output-on-failure
+  ctest --test-dir "$prefix/build-qmlhost" --output-on-failure
   # pytest's status 5 (no test collected) fails the stage like any other; the timeout ends a
   # modal message box that no handler answered.
   export PYTHONPATH="$prefix/lib/python3/dist-packages" QT_QPA_PLATFORM=offscreen

@@ -8,6 +8,10 @@ Dialog {
     required property QtObject form
     property bool question: false
     modal: true
+    // Wide enough for the title, as a window manager's title bar would be; long texts wrap.
+    width: Math.min(parent.width, Math.max(message.implicitWidth, titleMetrics.advanceWidth(title)
+                                           + 4 * titleMetrics.height) + leftPadding + rightPadding)
+    FontMetrics { id: titleMetrics; font: dialog.font }
     closePolicy: Popup.CloseOnEscape
     font: form.font
 
