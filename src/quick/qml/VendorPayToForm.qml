@@ -14,6 +14,22 @@ FocusScope {
 
     Keys.onEscapePressed: event => event.accepted = form.escape()
 
+    // A move to an item of the host's in the same window is a move like any other: the field
+    // being left may refuse it, and then takes the focus back. The form's own dialog and menus
+    // (in the window's overlay), another window, or the window losing the focus are no move.
+    // Checked once Qt Quick has finished moving the focus.
+    onActiveFocusChanged: if (!activeFocus) Qt.callLater(leaveIfGone)
+    function leaveIfGone() {
+        const now = Window.activeFocusItem
+        if (root.activeFocus || now === null || message.visible)
+            return
+        for (let item = now; item !== null; item = item.parent) {
+            if (item === Overlay.overlay)
+                return
+        }
+        form.leaveForm()
+    }
+
     Repeater {
         model: root.form.controls
         delegate: Loader {
@@ -74,6 +90,7 @@ FocusScope {
     }
 
     MessageDialog {
+        id: message
         form: root.form
         anchors.centerIn: parent
     }
