@@ -2,18 +2,15 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <XKRVendorPayTo/VendorPayToTranslator.h>
 #include <utility>
 
 #include "control/VendorPayTo.h"
@@ -91,12 +88,7 @@ void DemoWindow::buildLanguageMenu() {
 }
 
 void DemoWindow::setLanguage(const QLocale& locale) {
-    const bool translated = xkr::installVendorPayToTranslator(locale);
-    QCoreApplication::removeTranslator(&m_qtTranslator);
-    if (translated && m_qtTranslator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&m_qtTranslator);
-    }
+    const bool translated = m_language.set(locale);
     for (QAction* action : m_languages->actions()) {
         const QLocale shown(action->data().toString());
         action->setChecked(translated ? shown.language() == locale.language()

@@ -2,9 +2,10 @@
 
 #include <QLocale>
 #include <QMainWindow>
-#include <QTranslator>
 
 #include <XKRVendorPayTo/VendorPayToWidget.h>
+
+#include "DemoLanguage.h"
 
 class QActionGroup;
 class QPlainTextEdit;
@@ -36,5 +37,5 @@ private:
     QPlainTextEdit* m_output;
     QString m_samplePath;  // what the host loads: the embedded sample or --data FILE
     QActionGroup* m_languages = nullptr;
-    QTranslator m_qtTranslator;
+    DemoLanguage m_language;
 };
