@@ -17,7 +17,7 @@ FocusScope {
     Accessible.description: list.accessibleDescription
     Accessible.focusable: true
 
-    readonly property int rowHeight: Math.ceil(fontMetrics.height * 1.3)
+    readonly property int rowHeight: Math.ceil(fontMetrics.height) + 3
     FontMetrics { id: fontMetrics; font: box.control.font }
 
     function columnWidth(column) {
@@ -52,16 +52,34 @@ FocusScope {
             implicitHeight: box.rowHeight + 2
             color: box.palette.button
             border.color: box.palette.mid
+            // The caption, elided only when the column is too narrow, and the sort's arrow
+            // right after it, as a header view draws them.
+            TextMetrics {
+                id: captionWidth
+                font: box.control.font
+                text: display
+            }
             Text {
-                anchors.fill: parent
-                anchors.leftMargin: 4
-                anchors.rightMargin: 4
+                id: caption
+                x: 3
+                width: Math.min(Math.ceil(captionWidth.advanceWidth) + 1,
+                                parent.width - 5 - (arrow.visible ? arrow.width + 1 : 0))
+                height: parent.height
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight
                 font: box.control.font
                 color: box.palette.buttonText
-                text: display + (column === box.list.sortSection
-                                 ? (box.list.sortAscending ? " \u25B2" : " \u25BC") : "")
+                text: display
+            }
+            Text {
+                id: arrow
+                x: caption.x + caption.width + 1
+                height: parent.height
+                verticalAlignment: Text.AlignVCenter
+                visible: column === box.list.sortSection
+                font.pointSize: box.control.font.pointSize * 0.7
+                color: box.palette.buttonText
+                text: box.list.sortAscending ? "\u25B2" : "\u25BC"
             }
             TapHandler { onTapped: box.list.clickHeader(column) }
         }
