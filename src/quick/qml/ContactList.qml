@@ -52,16 +52,27 @@ FocusScope {
             implicitHeight: box.rowHeight + 2
             color: box.palette.button
             border.color: box.palette.mid
+            // The caption elides before the sort arrow, which stays in sight in a narrow column.
             Text {
                 anchors.fill: parent
                 anchors.leftMargin: 4
-                anchors.rightMargin: 4
+                anchors.rightMargin: 4 + arrow.width
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight
                 font: box.control.font
                 color: box.palette.buttonText
-                text: display + (column === box.list.sortSection
-                                 ? (box.list.sortAscending ? " \u25B2" : " \u25BC") : "")
+                text: display
+            }
+            Text {
+                id: arrow
+                anchors.right: parent.right
+                anchors.rightMargin: 2
+                anchors.verticalCenter: parent.verticalCenter
+                font.family: box.control.font.family
+                font.pixelSize: Math.max(1, Math.round(box.rowHeight / 2))
+                color: box.palette.buttonText
+                text: column !== box.list.sortSection ? ""
+                      : box.list.sortAscending ? "\u25B2" : "\u25BC"
             }
             TapHandler { onTapped: box.list.clickHeader(column) }
         }
