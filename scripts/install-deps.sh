@@ -9,10 +9,12 @@ set -euo pipefail
 # python3-sipbuild) from PyQt6's binding files (pyqt6-dev) and tested with pytest and pytest-qt.
 # The accessibility test runs the demo in its own X server (xvfb, openbox), D-Bus session
 # (dbus-daemon, libglib2.0-bin's gdbus) and accessibility bus (at-spi2-core), and reads it as a
-# screen reader does (python3-pyatspi), typing with xdotool.
+# screen reader does (python3-pyatspi), typing with xdotool. The Qt Quick test runs on Qt's QML
+# test module with the Controls and Window modules the item and its test case import.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          qt6-declarative-dev fonts-dejavu-core fonts-dejavu-extra
+          qt6-declarative-dev qml6-module-qttest qml6-module-qtquick-controls
+          qml6-module-qtquick-window fonts-dejavu-core fonts-dejavu-extra
           clang-14 libclang-rt-14-dev llvm-14 clang-format
           sip-tools python3-sipbuild pyqt6-dev python3-pyqt6 python3-dev
           python3-pytest python3-pytestqt
