@@ -53,8 +53,12 @@ void VendorPayToItem::componentComplete() {
         return;
     QQmlComponent component(
         engine, QUrl(QStringLiteral("qrc:/qt/qml/XKRVendorPayTo/qml/VendorPayToForm.qml")));
-    QObject* created = component.createWithInitialProperties(
-        {{QStringLiteral("form"), QVariant::fromValue(m_form)}}, qmlContext(this));
+    // Qt 6.4 crashes when asked to create from a component that failed to load.
+    QObject* created =
+        component.isReady()
+            ? component.createWithInitialProperties(
+                  {{QStringLiteral("form"), QVariant::fromValue(m_form)}}, qmlContext(this))
+            : nullptr;
     m_formItem = qobject_cast<QQuickItem*>(created);
     if (m_formItem.isNull()) {
         qWarning("VendorPayTo: the form could not be made: %s",

@@ -5,6 +5,7 @@ import QtQuick.Controls
 // button focused. Closing it answers the core, which waits for the answer.
 Dialog {
     id: dialog
+    objectName: "messageDialog"
     required property QtObject form
     property bool question: false
     modal: true
@@ -20,6 +21,12 @@ Dialog {
     readonly property int yes: 6
     readonly property int no: 7
 
+    // The whole title: the style's elides, and an eliding label's size follows its width.
+    header: Label {
+        text: dialog.title
+        font.bold: true
+        padding: 6
+    }
     contentItem: Label {
         id: message
         wrapMode: Text.Wrap
