@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QEvent>
 #include <QHeaderView>
 #include <QList>
 #include <QString>
@@ -16,113 +15,20 @@
 #include <vector>
 
 #include "BenchTexts.h"
-#include "XKRVendorPayTo/VendorPayToWidget.h"
-#include "view/UserActions.h"
+#include "WidgetBench.h"
 
 namespace {
 
-constexpr std::size_t kEntries = 32767;
-
-// Lets the widget lay out and paint what the last change made dirty, as the event loop would.
-void settle(QWidget&) {
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
-// Counts the paints of a list's viewport: a benchmark whose change never reached the screen
-// would time too little.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget& viewport) : QObject(&viewport) {
-        viewport.installEventFilter(this);
-    }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-void reportPaints(benchmark::State& state, const PaintCounter& counter) {
-    state.counters["paints"] =
-        benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
-    if (counter.paints < static_cast<int>(state.iterations()))
-        state.SkipWithError("an iteration ended before its repaint");
-}
-
-QTreeView& listViewOf(xkr::VendorPayToWidget& widget) {
-    return *widget.findChild<QTreeView*>();
-}
-
-struct ShownWidget {
-    xkr::VendorPayToWidget widget;
-    ShownWidget() {
-        widget.resize(widget.sizeHint());
-        widget.show();
-        widget.LetVendorIDNMode(1234, true);
-        settle(widget);
-    }
-};
-
-// Shown with the entries loaded and painted.
-struct LoadedWidget : ShownWidget {
-    xkr::ListView& list = widget.control().form().lstContacts;
-    LoadedWidget() {
-        widget.LetContactAddress(QString::fromStdString(xkr::bench::contactText(kEntries, false)),
-                                 "|", "~", "^");
-        settle(widget);
-    }
-};
-
-void BM_WidgetLoadAndShow(benchmark::State& state) {
-    const QString text = QString::fromStdString(xkr::bench::contactText(kEntries, false));
-    ShownWidget shown;
-    PaintCounter counter(*listViewOf(shown.widget).viewport());
-    for (auto _ : state) {
-        shown.widget.LetContactAddress(text, "|", "~", "^");
-        settle(shown.widget);
-    }
-    reportPaints(state, counter);
-}
-
-// The Name header each time: after the first sort the direction flips.
-void BM_WidgetHeaderClick(benchmark::State& state) {
-    LoadedWidget loaded;
-    PaintCounter counter(*listViewOf(loaded.widget).viewport());
-    for (auto _ : state) {
-        xkr::user::clickHeader(loaded.list, 2);
-        settle(loaded.widget);
-    }
-    reportPaints(state, counter);
-}
-
-// Name and Serial in turn: every click is a full sort.
-void BM_WidgetHeaderClickOtherColumn(benchmark::State& state) {
-    LoadedWidget loaded;
-    PaintCounter counter(*listViewOf(loaded.widget).viewport());
-    std::size_t header = 2;
-    for (auto _ : state) {
-        header = header == 2 ? 3 : 2;
-        xkr::user::clickHeader(loaded.list, header);
-        settle(loaded.widget);
-    }
-    reportPaints(state, counter);
-}
-
-void BM_WidgetListClick(benchmark::State& state) {
-    LoadedWidget loaded;
-    PaintCounter counter(*listViewOf(loaded.widget).viewport());
-    std::size_t position = 0;
-    for (auto _ : state) {
-        xkr::user::clickEntry(loaded.list, position);
-        settle(loaded.widget);
-        position = (position + 7919) % loaded.list.itemCount();
-    }
-    reportPaints(state, counter);
-}
+using xkr::bench::BM_WidgetHeaderClick;
+using xkr::bench::BM_WidgetHeaderClickOtherColumn;
+using xkr::bench::BM_WidgetListClick;
+using xkr::bench::BM_WidgetLoadAndShow;
+using xkr::bench::kShownEntries;
+using xkr::bench::listViewOf;
+using xkr::bench::PaintCounter;
+using xkr::bench::reportPaints;
+using xkr::bench::settle;
+using xkr::bench::ShownWidget;
 
 // The hand-written host's list. The columns follow the control's list: Name, Serial and City
 // show; with all 19 the other 16 are there but hidden, as the control keeps them for its panel.
@@ -232,14 +138,14 @@ void clickHeader(QTreeWidget& tree, int column) {
 
 // The argument is the number of columns: 3 shown only, or 19 with the hidden ones.
 void BM_TreeWidgetLoadAndShow(benchmark::State& state) {
-    const QString text = QString::fromStdString(xkr::bench::contactText(kEntries, false));
+    const QString text = QString::fromStdString(xkr::bench::contactText(kShownEntries, false));
     ShownTree shown(state.range(0) == 19, controlListGeometry());
     PaintCounter counter(*shown.tree.viewport());
     for (auto _ : state) {
         shown.load(text);
         settle(shown.tree);
     }
-    if (shown.tree.topLevelItemCount() != static_cast<int>(kEntries))
+    if (shown.tree.topLevelItemCount() != static_cast<int>(kShownEntries))
         state.SkipWithError("the tree does not hold every entry");
     reportPaints(state, counter);
 }
@@ -247,7 +153,7 @@ void BM_TreeWidgetLoadAndShow(benchmark::State& state) {
 // Shown with all 19 columns, as the control's list, loaded and painted.
 struct LoadedTree : ShownTree {
     LoadedTree() : ShownTree(true, controlListGeometry()) {
-        load(QString::fromStdString(xkr::bench::contactText(kEntries, false)));
+        load(QString::fromStdString(xkr::bench::contactText(kShownEntries, false)));
         settle(tree);
     }
 };
