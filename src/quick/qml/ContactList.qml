@@ -51,6 +51,8 @@ FocusScope {
             required property string display
             implicitHeight: box.rowHeight + 2
             color: box.palette.button
+            Accessible.role: Accessible.ColumnHeader
+            Accessible.name: display
             border.color: box.palette.mid
             Text {
                 anchors.fill: parent
@@ -76,6 +78,9 @@ FocusScope {
         clip: true
         model: box.list.model
         boundsBehavior: Flickable.StopAtBounds
+        // The list's own keys below are the only navigation.
+        keyNavigationEnabled: false
+        focus: true
         columnWidthProvider: column => box.columnWidth(column)
         rowHeightProvider: () => box.rowHeight
         ScrollBar.vertical: ScrollBar { id: scrollBar; policy: ScrollBar.AsNeeded }
@@ -84,11 +89,19 @@ FocusScope {
         delegate: Rectangle {
             id: cell
             required property int row
+            required property int column
             required property string display
             readonly property bool selected: row === box.list.selectedRow &&
                                              (!box.list.hideSelection || box.activeFocus)
             implicitHeight: box.rowHeight
             color: selected ? box.palette.highlight : "transparent"
+            // The selected entry's first cell holds the list's focus: a screen reader follows
+            // the keys from entry to entry. The focus goes straight from cell to cell, never
+            // through the list, and back to the list when nothing is selected or off screen.
+            readonly property bool current: row === box.list.selectedRow && column === 0
+            onCurrentChanged: if (current || box.list.selectedRow < 0) focus = current
+            Component.onCompleted: focus = current
+            TableView.onPooled: focus = false
             Accessible.role: Accessible.Cell
             Accessible.name: display
             Accessible.selectable: true

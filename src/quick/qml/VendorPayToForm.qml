@@ -14,6 +14,20 @@ FocusScope {
 
     Keys.onEscapePressed: event => event.accepted = form.escape()
 
+    // A move to a host item of the same window is a move like any other: the field being left
+    // may refuse it, and the focus comes back. Checked once Qt Quick has finished the move, so
+    // that a refusal is announced after the host item. A popup (a message box, a menu, a combo's
+    // list) is no move out of the form.
+    onActiveFocusChanged: if (!activeFocus) Qt.callLater(checkLeft)
+    function checkLeft() {
+        for (let item = Window.activeFocusItem; item !== null; item = item.parent) {
+            if (item === root || item === Overlay.overlay)
+                return
+        }
+        if (Window.activeFocusItem !== null)
+            form.leaveForm()
+    }
+
     Repeater {
         model: root.form.controls
         delegate: Loader {
