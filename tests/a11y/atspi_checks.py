@@ -194,6 +194,12 @@ for label, before, start, keys in (
         e.source == shown_item(combo) and e.type.startswith(CHANGED) for e in events), True)
     settle(f"{label} item changed", lambda: item_of(combo) not in (None, before), True)
 
+# Tab leaves the form at the end of its order, for the host's next control; Shift+Tab comes back.
+grab(field_of("Cell"), "Tab")
+settle("Tab at the end", focus_name, ("push button", "LetContactAddress"))
+key("shift+Tab")
+settle("Shift+Tab into the form", focus_name, ("text", "Cell"))
+
 # The list: the columns a person sees, the sort, and a focus only ever on a shown cell.
 check("Name required", (field_of("Name").description, field_of("Street2").description),
       ("Required", ""))

@@ -11,7 +11,7 @@ FocusScope {
     required property QtObject form
     objectName: control.name
     enabled: list.enabled
-    activeFocusOnTab: false
+    activeFocusOnTab: true
     Accessible.role: Accessible.Table
     Accessible.name: list.accessibleName
     Accessible.description: list.accessibleDescription
