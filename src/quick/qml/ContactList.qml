@@ -31,6 +31,12 @@ FocusScope {
         box.list.clickEntry(Math.max(0, Math.min(last, row)))
         table.positionViewAtRow(box.list.selectedRow, TableView.Contain)
     }
+    // Opened by a key, the menu shows under the selected entry, not at the mouse pointer.
+    function openSortMenu() {
+        const cell = table.itemAtCell(0, list.selectedRow)
+        const at = cell ? cell.mapToItem(box, 0, cell.height) : Qt.point(0, table.y)
+        sortMenu.popup(box, at.x, at.y)
+    }
     readonly property int pageRows: Math.max(1, Math.floor(table.height / rowHeight) - 1)
 
     Rectangle {
@@ -149,10 +155,10 @@ FocusScope {
         case Qt.Key_End: moveTo(table.rows - 1); break
         case Qt.Key_PageUp: moveTo(list.selectedRow - pageRows); break
         case Qt.Key_PageDown: moveTo(list.selectedRow + pageRows); break
-        case Qt.Key_Menu: sortMenu.popup(); break
+        case Qt.Key_Menu: openSortMenu(); break
         case Qt.Key_F10:
             if (event.modifiers & Qt.ShiftModifier) {
-                sortMenu.popup()
+                openSortMenu()
                 break
             }
             return
