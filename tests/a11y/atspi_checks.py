@@ -96,7 +96,8 @@ def column_of(cell):
     if not QUICK:
         return headers()[table.getColumnAtIndex(cell.getIndexInParent())].name
     x = extents(cell).x + extents(cell).width // 2  # the header above the cell
-    return next(h.name for h in headers() if extents(h).x <= x < extents(h).x + extents(h).width)
+    return next((h.name for h in headers() if extents(h).x <= x < extents(h).x + extents(h).width),
+                None)
 
 
 def cells():
