@@ -1,5 +1,7 @@
 #include "quick/QuickForm.h"
 
+#include <algorithm>
+
 #include <QEventLoop>
 #include <QHash>
 #include <QMetaMethod>
@@ -38,7 +40,13 @@ QuickForm::~QuickForm() {
 }
 
 QList<QObject*> QuickForm::controls() const {
-    return {m_controls.begin(), m_controls.end()};
+    // In tab order: Qt Quick's Tab moves into and out of the form in the order of its items.
+    QList<QObject*> ordered(m_controls.begin(), m_controls.end());
+    std::stable_sort(ordered.begin(), ordered.end(), [](const QObject* a, const QObject* b) {
+        return static_cast<const QuickControl*>(a)->item().tabIndex <
+               static_cast<const QuickControl*>(b)->item().tabIndex;
+    });
+    return ordered;
 }
 
 QString QuickForm::accessibleName() const {

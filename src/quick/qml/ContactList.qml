@@ -11,7 +11,7 @@ FocusScope {
     required property QtObject form
     objectName: control.name
     enabled: list.enabled
-    activeFocusOnTab: false
+    activeFocusOnTab: true
     Accessible.role: Accessible.Table
     Accessible.name: list.accessibleName
     Accessible.description: list.accessibleDescription
@@ -30,6 +30,12 @@ FocusScope {
             return
         box.list.clickEntry(Math.max(0, Math.min(last, row)))
         table.positionViewAtRow(box.list.selectedRow, TableView.Contain)
+    }
+    // Opened by a key, the menu shows under the selected entry, not at the mouse pointer.
+    function openSortMenu() {
+        const cell = table.itemAtCell(0, list.selectedRow)
+        const at = cell ? cell.mapToItem(box, 0, cell.height) : Qt.point(0, table.y)
+        sortMenu.popup(box, at.x, at.y)
     }
     readonly property int pageRows: Math.max(1, Math.floor(table.height / rowHeight) - 1)
 
@@ -51,6 +57,8 @@ FocusScope {
             required property string display
             implicitHeight: box.rowHeight + 2
             color: box.palette.button
+            Accessible.role: Accessible.ColumnHeader
+            Accessible.name: display
             border.color: box.palette.mid
             // The caption, elided only when the column is too narrow, and the sort's arrow
             // right after it, as a header view draws them.
@@ -94,6 +102,9 @@ FocusScope {
         clip: true
         model: box.list.model
         boundsBehavior: Flickable.StopAtBounds
+        // The list's own keys below are the only navigation.
+        keyNavigationEnabled: false
+        focus: true
         columnWidthProvider: column => box.columnWidth(column)
         rowHeightProvider: () => box.rowHeight
         ScrollBar.vertical: ScrollBar { id: scrollBar; policy: ScrollBar.AsNeeded }
@@ -102,11 +113,19 @@ FocusScope {
         delegate: Rectangle {
             id: cell
             required property int row
+            required property int column
             required property string display
             readonly property bool selected: row === box.list.selectedRow &&
                                              (!box.list.hideSelection || box.activeFocus)
             implicitHeight: box.rowHeight
             color: selected ? box.palette.highlight : "transparent"
+            // The selected entry's first cell holds the list's focus: a screen reader follows
+            // the keys from entry to entry. The focus goes straight from cell to cell, never
+            // through the list, and back to the list when nothing is selected or off screen.
+            readonly property bool current: row === box.list.selectedRow && column === 0
+            onCurrentChanged: if (current || box.list.selectedRow < 0) focus = current
+            Component.onCompleted: focus = current
+            TableView.onPooled: focus = false
             Accessible.role: Accessible.Cell
             Accessible.name: display
             Accessible.selectable: true
@@ -154,10 +173,10 @@ FocusScope {
         case Qt.Key_End: moveTo(table.rows - 1); break
         case Qt.Key_PageUp: moveTo(list.selectedRow - pageRows); break
         case Qt.Key_PageDown: moveTo(list.selectedRow + pageRows); break
-        case Qt.Key_Menu: sortMenu.popup(); break
+        case Qt.Key_Menu: openSortMenu(); break
         case Qt.Key_F10:
             if (event.modifiers & Qt.ShiftModifier) {
-                sortMenu.popup()
+                openSortMenu()
                 break
             }
             return

@@ -7,7 +7,9 @@ CheckBox {
     required property QtObject control
     required property QtObject form
     objectName: control.name
-    checkable: false
+    // Checkable, so that it is a check box to a screen reader too, but a click leaves the state
+    // as it is.
+    nextCheckState: () => checkState
     checked: control.checked
     enabled: control.enabled
     padding: 0

@@ -20,6 +20,9 @@ TextField {
     }
     Accessible.name: control.accessibleName
     Accessible.description: control.accessibleDescription
+    // Qt Quick puts the placeholder text there when a screen reader starts; "Required" stays.
+    Accessible.onDescriptionChanged: Accessible.description =
+                                     Qt.binding(() => box.control.accessibleDescription)
     ToolTip.visible: control.required && hover.hovered
     ToolTip.text: control.accessibleDescription
     HoverHandler { id: hover }

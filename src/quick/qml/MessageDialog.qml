@@ -36,8 +36,11 @@ Dialog {
         id: buttons
         Button {
             id: yesButton
+            // Read with the focus that the box's default button takes.
+            Accessible.description: message.text
             text: dialog.question ? dialog.form.yesText : dialog.form.okText
             DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            Accessible.name: text.replace(/&(.)/g, "$1")
             Keys.onReturnPressed: clicked()
             Keys.onEnterPressed: clicked()
         }
@@ -45,6 +48,7 @@ Dialog {
             text: dialog.form.noText
             visible: dialog.question
             DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            Accessible.name: text.replace(/&(.)/g, "$1")
             Keys.onReturnPressed: clicked()
             Keys.onEnterPressed: clicked()
         }
