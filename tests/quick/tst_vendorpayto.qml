@@ -49,7 +49,9 @@ TestCase {
             for (const child of Array.from(parent.children)) {
                 if (child.forceLayout !== undefined)
                     waitForItemPolished(child)
-                if (child.visible && child.display !== undefined && child[key] !== undefined)
+                // Cells have a row and a column, header cells only a column.
+                if (child.visible && child.display !== undefined && child[key] !== undefined &&
+                        (key === "row" || child.row === undefined))
                     found.push(child)
                 walk(child)
             }

@@ -21,7 +21,7 @@ FocusScope {
     FontMetrics { id: fontMetrics; font: box.control.font }
 
     function columnWidth(column) {
-        return box.list.columnWidth(column, table.width - scrollBar.width)
+        return box.list.columnWidth(column, table.width - (scrollBar.visible ? scrollBar.width : 0))
     }
     // The entry a navigation key moves to from the selected one.
     function moveTo(row) {
@@ -107,7 +107,14 @@ FocusScope {
         focus: true
         columnWidthProvider: column => box.columnWidth(column)
         rowHeightProvider: () => box.rowHeight
-        ScrollBar.vertical: ScrollBar { id: scrollBar; policy: ScrollBar.AsNeeded }
+        // Shown whenever the entries are more than the list shows, as a desktop list's is: a
+        // style's "as needed" bar hides until the list is scrolled.
+        ScrollBar.vertical: ScrollBar {
+            id: scrollBar
+            policy: table.contentHeight > table.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            // The columns share the width beside it.
+            onVisibleChanged: table.forceLayout()
+        }
         onWidthChanged: forceLayout()
 
         delegate: Rectangle {
