@@ -3,9 +3,9 @@
 #include <exception>
 #include <utility>
 
-#include "view/Version.h"
 #include "table/ContactDataText.h"
 #include "view/Layout.h"
+#include "view/Version.h"
 
 namespace xkr {
 namespace {

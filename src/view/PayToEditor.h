@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "view/Version.h"
 #include "view/EditorForm.h"
 #include "view/EditorState.h"
 #include "view/Layout.h"
 #include "view/MessageBox.h"
+#include "view/Version.h"
 
 namespace xkr {
 
