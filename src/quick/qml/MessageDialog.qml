@@ -27,10 +27,36 @@ Dialog {
         font.bold: true
         padding: 6
     }
+    // The icon's sign, by qtcommon::MessageIcon: none, critical, question, warning, information.
+    property string sign: ""
+    readonly property var signs: ["", "\u00D7", "?", "!", "i"]
     contentItem: Label {
         id: message
         wrapMode: Text.Wrap
         font: dialog.font
+        leftPadding: icon.visible ? icon.width + icon.height / 2 : 0
+        // The first line centred beside the icon, which is taller than a line.
+        topPadding: icon.visible ? (icon.height - messageMetrics.height) / 2 : 0
+        bottomPadding: topPadding
+        FontMetrics { id: messageMetrics; font: message.font }
+        // The icon is decoration: the title and the text say it all.
+        Rectangle {
+            id: icon
+            visible: dialog.sign !== ""
+            width: Math.round(messageMetrics.height * 1.6)
+            height: width
+            radius: width / 2
+            color: dialog.sign === "\u00D7" ? "#b00000" : dialog.sign === "!" ? "#c08000"
+                                                                               : "#2060b0"
+            Accessible.ignored: true
+            Text {
+                anchors.centerIn: parent
+                text: dialog.sign
+                color: "white"
+                font.bold: true
+                font.pixelSize: parent.height * 0.7
+            }
+        }
     }
     footer: DialogButtonBox {
         id: buttons
@@ -63,6 +89,7 @@ Dialog {
             dialog.title = title
             message.text = text
             dialog.question = question
+            dialog.sign = dialog.signs[icon] || ""
             dialog.open()
         }
         function onMessageClosed() { dialog.close() }
