@@ -210,7 +210,7 @@ TestCase {
     }
 
     function test_textsFit_data() {
-        return [].concat(...["en", "fr_CA", "es"].map(language => [8, 12].map(
+        return [].concat(...["en", "fr_CA", "es"].map(language => [8, 10, 12, 14].map(
             points => ({tag: language + " " + points + " pt", language, points}))))
     }
     function test_textsFit(data) {
