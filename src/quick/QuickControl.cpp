@@ -28,7 +28,6 @@ QuickControl::QuickControl(const layout::Item& item, EditorForm& form, QObject* 
       m_item(item),
       m_form(form),
       m_control(form.findControl(item.name, item.index)) {
-    setObjectName(kind() == QStringLiteral("marker") ? QString() : name());
     const auto notify = [this] { Q_EMIT changed(); };
     if (m_control != nullptr)
         m_connections.push_back(m_control->changed.connect(notify));

@@ -178,14 +178,30 @@ TestCase {
                 shown.map((value, box) => box === 3 ? "Alton" : value))
         verify(table(item).some(row => row[0] === "Warehouse" && row[2] === "Alton"))
 
-        const city = listCells(item, "column")[2]
-        for (const ascending of [true, false]) {
-            mouseClick(city)
-            const cities = table(item).map(row => row[2])
-            const sorted = cities.slice().sort()
-            compare(cities, ascending ? sorted : sorted.reverse())
-            compare(city.children[1].text, ascending ? "\u25B2" : "\u25BC")
+        // Another column keeps the direction; the same column flips it.
+        for (const [column, ascending] of [[0, true], [0, false], [2, false], [2, true]]) {
+            const header = listCells(item, "column")[column]
+            mouseClick(header)
+            const shown = table(item).map(row => row[column])
+            const sorted = shown.slice().sort()
+            compare(shown, ascending ? sorted : sorted.reverse())
+            compare(header.children[1].text, ascending ? "\u25B2" : "\u25BC")
         }
+    }
+
+    // The host's settings as QML properties: a write calls the host method, a change is told.
+    SignalSpy { id: editableChanges; signalName: "editableChanged" }
+    function test_hostProperties() {
+        const item = make(rows + tables)
+        editableChanges.target = item
+        editableChanges.clear()
+        for (const editable of [false, false, true]) {
+            item.editable = editable
+            compare(find(item, "cmdAdd").enabled, editable)
+        }
+        compare(editableChanges.count, 2)
+        item.vendorId = 99
+        compare([item.vendorId, item.editable], [99, true])
     }
 
     // Every caption, column header and country as shown, with its English source.
