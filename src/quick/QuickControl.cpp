@@ -83,6 +83,20 @@ QString QuickControl::text() const {
     }
 }
 
+QString QuickControl::styledText() const {
+    const QString caption = text();
+    QString styled;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const bool marked = caption[i] == QLatin1Char('&') && i + 1 < caption.size();
+        const bool accessKey = marked && caption[i + 1] != QLatin1Char('&');
+        if (marked)
+            ++i;
+        const QString shown = QString(caption[i]).toHtmlEscaped();
+        styled += accessKey ? QStringLiteral("<u>") + shown + QStringLiteral("</u>") : shown;
+    }
+    return styled;
+}
+
 bool QuickControl::enabled() const {
     return m_control == nullptr || m_control->enabled();
 }

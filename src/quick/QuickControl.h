@@ -28,6 +28,7 @@ class QuickControl : public QObject {
     Q_PROPERTY(QRect geometry READ geometry NOTIFY laidOut)
     Q_PROPERTY(QFont font READ font NOTIFY laidOut)
     Q_PROPERTY(QString text READ text NOTIFY changed)
+    Q_PROPERTY(QString styledText READ styledText NOTIFY changed)
     Q_PROPERTY(bool enabled READ enabled NOTIFY changed)
     Q_PROPERTY(bool readOnly READ readOnly NOTIFY changed)
     Q_PROPERTY(bool checked READ checked NOTIFY changed)
@@ -54,6 +55,9 @@ public:
     // A label's or button's caption with its access key marked by '&', a text box's text, a
     // combo's current item.
     QString text() const;
+    // A label's or button's caption as Qt Quick's styled text: its access key underlined, as a
+    // widget shows it, and markup characters shown as they are.
+    QString styledText() const;
     bool enabled() const;
     bool readOnly() const;
     bool checked() const;

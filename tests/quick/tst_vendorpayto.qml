@@ -159,6 +159,9 @@ TestCase {
         clickEntry(item, "Warehouse")
         const shown = panel(item)
         mouseClick(find(item, "cmdEdit"))
+        // A changed caption keeps its access key underlined.
+        compare(["cmdAdd", "cmdEdit"].map(button => find(item, button).contentItem.text),
+                ["Upd<u>a</u>te", "Canc<u>e</u>l"])
         typeInto(item, "txtContact_3", "Elsewhere")
         mouseClick(find(item, "ChkDefault"))
         verify(find(item, "ChkDefault").checked)

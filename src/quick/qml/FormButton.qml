@@ -12,6 +12,18 @@ Button {
     enabled: control.enabled
     focusPolicy: Qt.StrongFocus
     Accessible.name: control.accessibleName
+    // Qt Quick's own caption loses its access-key underline once the text changes (Add to
+    // Update, Edit to Cancel, a language switch); this one keeps it.
+    contentItem: Text {
+        text: button.control.styledText
+        textFormat: Text.StyledText
+        font: button.font
+        color: button.palette.buttonText
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        Accessible.ignored: true
+    }
 
     onClicked: control.press()
     Keys.onReturnPressed: control.press()

@@ -6,7 +6,7 @@ import QtQuick.Controls
 Label {
     required property QtObject control
     required property QtObject form
-    text: control.text.replace(/&(.)/g, (match, key) => key === "&" ? "&" : "<u>" + key + "</u>")
+    text: control.styledText
     textFormat: Text.StyledText
     font: control.font
     verticalAlignment: Text.AlignTop
