@@ -185,9 +185,9 @@ TestCase {
         for (const [column, ascending] of [[0, true], [0, false], [2, false], [2, true]]) {
             const header = listCells(item, "column")[column]
             mouseClick(header)
-            const shown = table(item).map(row => row[column])
-            const sorted = shown.slice().sort()
-            compare(shown, ascending ? sorted : sorted.reverse())
+            const values = table(item).map(row => row[column])
+            const sorted = values.slice().sort()
+            compare(values, ascending ? sorted : sorted.reverse())
             compare(header.children[1].text, ascending ? "\u25B2" : "\u25BC")
         }
     }
